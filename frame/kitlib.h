@@ -1,0 +1,53 @@
+// Interface of Kitlib, the maker's utility library, as this library calls it.
+// The stand-in in companion/kitlib implements exactly these declarations; a
+// real Kitlib exports the same names.
+#pragma once
+#include <windows.h>
+
+#define KITAPI __stdcall
+
+// Kitlib's three-word record holding a copy of a text in global memory.
+struct KITMEMORYTAG {
+  HGLOBAL hMem;   // the block holding the copy, or 0
+  LPSTR text;     // its locked address, or 0
+  DWORD_PTR size; // bytes in the block
+};
+
+extern "C" {
+
+// ---- Language, buffers, memory tags (used everywhere) ----
+int KITAPI GetLanguage(void);
+LPSTR KITAPI GetStringPointerBySize(HGLOBAL *handleWord, int zero, int size, LPVOID filled);
+void KITAPI FreeStringPointer(HGLOBAL handle, LPSTR buffer);
+HGLOBAL KITAPI SaveToGlobalMemory(HWND window, HGLOBAL block, LPCSTR text);
+HGLOBAL KITAPI AddToGlobalMemory(HWND window, HGLOBAL block, LPCSTR text);
+int KITAPI GetMemoryTag(int mode, KITMEMORYTAG *tag, LPCSTR text);
+void KITAPI FreeMemoryTag(KITMEMORYTAG *tag);
+
+// ---- Windows and dialogs ----
+HWND KITAPI myGetDlgItem(HWND dialog, int id);
+BOOL KITAPI myEnableWindow(HWND window, int enable);
+HWND KITAPI GethWndMain(void);
+int KITAPI cwCenter(HWND owner, HWND dialog);
+INT_PTR KITAPI DisplayBox(HWND owner, DLGPROC proc, LPCSTR templateName, HINSTANCE instance);
+HCURSOR KITAPI PutHourGlassCursor(void);
+HCURSOR KITAPI PutArrowCursor(void);
+
+// ---- Text ----
+int KITAPI _myIskanji(int byte);
+int KITAPI DeleteSpaceAtBeginning(LPSTR text);
+int KITAPI DeleteSpaceAtEnd(LPSTR text);
+
+// ---- Help ----
+int KITAPI myShowHelpFile(int command, HWND window, LPCSTR folder, LPCSTR file, int mode, int topic);
+
+// ---- Stand-in only: what the real library takes from the host's own set-up.
+// Never called by orvexlib.dll; the host and the tests use them.
+void KITAPI KitSetLanguage(int language);
+void KITAPI KitSetMainWindow(HWND window);
+// Loads string `id` of a message-library instance in the language given
+// (0 English, else Japanese) as Shift-JIS into buffer; returns its length,
+// 0 when the id has no text (buffer then empty).
+int KITAPI KitLoadText(HINSTANCE instance, int id, int language, LPSTR buffer, int size);
+
+} // extern "C"

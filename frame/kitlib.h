@@ -51,3 +51,8 @@ void KITAPI KitSetMainWindow(HWND window);
 int KITAPI KitLoadText(HINSTANCE instance, int id, int language, LPSTR buffer, int size);
 
 } // extern "C"
+
+// Operations of narrower use, one header per topic.
+#include "frame/kitlib_messages.h" // message boxes, OS-error texts, sounds
+#include "frame/kitlib_redirect.h" // the runner's pipe, process and argument helpers
+#include "frame/kitlib_scanning.h" // character and line walkers of source-text scanning

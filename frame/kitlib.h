@@ -38,6 +38,9 @@ int KITAPI _myIskanji(int byte);
 int KITAPI DeleteSpaceAtBeginning(LPSTR text);
 int KITAPI DeleteSpaceAtEnd(LPSTR text);
 
+// ---- Errors ----
+void KITAPI mySetLastError(DWORD error);
+
 // ---- Help ----
 int KITAPI myShowHelpFile(int command, HWND window, LPCSTR folder, LPCSTR file, int mode, int topic);
 

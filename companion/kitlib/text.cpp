@@ -1,6 +1,7 @@
 // Shift-JIS text helpers shared by every caller: the lead-byte test and the
 // trimming of blanks at either end of a text.
 #include "frame/kitlib.h"
+#include "frame/character_classes.h"
 #include <string.h>
 
 // Lead bytes of a two-byte Shift-JIS character: 0x81-0x9F and 0xE0-0xFC.
@@ -9,29 +10,22 @@ extern "C" int KITAPI _myIskanji(int byte) {
   return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
 }
 
-static int IsBlank(char c) { return c == ' ' || c == '\t'; }
-
+// Only spaces and tabs are trimmed: a line end stays, so that callers can
+// tell an empty rest of line from the next line.
 extern "C" int KITAPI DeleteSpaceAtBeginning(LPSTR text) {
   if (!text) return 0;
   size_t skip = 0;
-  while (IsBlank(text[skip])) skip++;
+  while (IsTabOrSpaceByte(text[skip])) skip++;
   if (skip) memmove(text, text + skip, strlen(text + skip) + 1);
   return (int)skip;
 }
 
-// Walks by characters so that a trail byte is never taken for a blank.
+// A space or tab is never the second byte of a two-byte character, so the
+// blanks at the end are found from the end without walking the characters.
 extern "C" int KITAPI DeleteSpaceAtEnd(LPSTR text) {
   if (!text) return 0;
-  size_t keep = 0, i = 0;
-  while (text[i]) {
-    if (_myIskanji((unsigned char)text[i]) && text[i + 1]) {
-      i += 2;
-      keep = i;
-    } else {
-      if (!IsBlank(text[i])) keep = i + 1;
-      i++;
-    }
-  }
+  size_t length = strlen(text), keep = length;
+  while (keep && IsTabOrSpaceByte(text[keep - 1])) keep--;
   text[keep] = 0;
-  return (int)(i - keep);
+  return (int)(length - keep);
 }

@@ -1,0 +1,19 @@
+// The table of separator tests indexed by the scans' kind, and the class of
+// a place as a scan looking right sees it.
+#include "completion/word_separators.h"
+#include "frame/scanning.h"
+#include "frame/kitlib.h"
+
+typedef int(__stdcall *SeparatorTest)(int byte);
+
+static const SeparatorTest g_separatorTests[SEPARATOR_KINDS] = {
+    IsStringStartOrEndInDll, IsStringStartOrEndInDll, IsStringStartOrEndInDll, IsLineStartOrEnd};
+
+bool IsSeparatorKind(int kind) { return kind >= 0 && kind < SEPARATOR_KINDS; }
+
+bool SeparatesWords(int kind, int byte) { return g_separatorTests[kind]((unsigned char)byte) != 0; }
+
+RightLook LookRight(int kind, const char *p) {
+  if (CharacterLength(p) == 2) return LOOK_DOUBLE_BYTE;
+  return SeparatesWords(kind, *p) ? LOOK_SEPARATOR : LOOK_WORD_BYTE;
+}

@@ -46,8 +46,8 @@ extern "C" LPSTR ORVEXAPI ReplaceSpaceBySpecifiedCharacter(LPSTR text, int chara
     write += length;
     read += length;
     if (!space) break;
+    read = SkipEffectiveSpaceFromBeginning(read); // before the write, which may land on the run
     *write++ = (char)character;
-    read = SkipEffectiveSpaceFromBeginning(read);
   }
   *write = 0;
   return text;

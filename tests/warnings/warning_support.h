@@ -1,0 +1,58 @@
+// Signatures of the warning exports as the host calls them, and the fixture
+// that gives every test a freshly loaded library in English.
+#pragma once
+#include "host/host.h"
+#include "host/text_checks.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <vector>
+
+typedef char *(__stdcall *KeikokuTest)(char *line, char *codeBuffer);
+typedef int(__stdcall *SwitchReader)(int index, char *key, const char **description, int selector, int onlyChanged);
+typedef const char *(__stdcall *SwitchString)(int index, int onlyChanged);
+typedef const char *(__stdcall *NameAtIndex)(int index, int *state);
+typedef int(__stdcall *NameSaver)(const char *name, int state);
+typedef int(__stdcall *StringSaver)(const char *text, const char *name);
+typedef const char *(__stdcall *LineSwitcher)(const char *line, int state, int selector);
+typedef int(__stdcall *LineTest)(const char *line, int selector);
+typedef void(__stdcall *Snapshot)(void);
+
+// "警告" in Shift-JIS.
+#define JAPANESE_WARNING "\x8c\x78\x8d\x90"
+
+// Row index of a warning code: ascending from W8000, W8088 missing.
+inline int RowOf(int code) { return code - 8000 - (code > 8088 ? 1 : 0); }
+
+// The code of every row in table order, "W8000" to "W8097".
+inline std::vector<std::string> AllCodes() {
+  std::vector<std::string> codes;
+  for (int code = 8000; code <= 8097; code++)
+    if (code != 8088) codes.push_back("W" + std::to_string(code));
+  return codes;
+}
+
+inline int StateOf(int code) {
+  char key[32];
+  const char *description;
+  return NeedHostProc<SwitchReader>("GetWarningSwitch")(RowOf(code), key, &description, 0, 0);
+}
+
+// The command-line switches of the rows that differ from their defaults.
+inline std::string ChangedSwitches() {
+  std::string line;
+  auto get = NeedHostProc<SwitchString>("GetWarningSwitchString");
+  for (int i = 0; get(i, 1); i++)
+    if (*get(i, 1)) line += std::string(get(i, 1)) + " ";
+  return line;
+}
+
+class WarningTable : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(HostReloadLibrary()) << "orvexlib.dll could not be loaded afresh at its address";
+    HostSetLanguage(0);
+  }
+  void TearDown() override { HostSetLanguage(0); }
+};

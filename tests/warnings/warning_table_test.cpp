@@ -1,0 +1,95 @@
+// The table walked by index as the host lists it: 97 rows W8000 to W8097
+// without W8088, the end at 97 and outside 0 to 97, the 20 warnings off by
+// default, descriptions byte for byte, keys in both columns.
+#include "warning_support.h"
+
+static const int OFF_BY_DEFAULT[] = {8000, 8001, 8003, 8005, 8009, 8013, 8036, 8045, 8061, 8071,
+                                     8073, 8074, 8079, 8080, 8084, 8087, 8089, 8090, 8091, 8092};
+
+TEST_F(WarningTable, WalkAtLoad) {
+  auto get = NeedHostProc<SwitchReader>("GetWarningSwitch");
+  auto names = NeedHostProc<NameAtIndex>("FindWarningAtStarting");
+  auto switches = NeedHostProc<SwitchString>("GetWarningSwitchString");
+  std::vector<std::string> codes, expectedSwitches, walkedSwitches;
+  char key[32];
+  const char *description;
+  for (int i = 0; get(i, key, &description, 0, 0) != -1 || description; i++) codes.push_back(key + 8);
+  ExpectSameSequence(AllCodes(), codes, "codes walked by GetWarningSwitch");
+
+  for (const std::string &code : AllCodes()) {
+    bool off = std::find(std::begin(OFF_BY_DEFAULT), std::end(OFF_BY_DEFAULT), std::stoi(code.substr(1))) !=
+               std::end(OFF_BY_DEFAULT);
+    expectedSwitches.push_back((off ? "-w-" : "-w") + code.substr(1));
+  }
+  for (int i = 0; switches(i, 0); i++) walkedSwitches.push_back(switches(i, 0));
+  ExpectSameSequence(expectedSwitches, walkedSwitches, "switches at load");
+
+  int rows = 0;
+  for (int i = 0; names(i, 0); i++, rows++) {
+    int state = 12345;
+    EXPECT_STREQ(names(i, &state), "") << i;
+    EXPECT_EQ(state, 12345) << "state written for a row at its default, " << i;
+    EXPECT_STREQ(switches(i, 1), "") << i;
+  }
+  EXPECT_EQ(rows, 97);
+}
+
+TEST_F(WarningTable, PastTheEnd) {
+  auto get = NeedHostProc<SwitchReader>("GetWarningSwitch");
+  auto names = NeedHostProc<NameAtIndex>("FindWarningAtStarting");
+  auto switches = NeedHostProc<SwitchString>("GetWarningSwitchString");
+  for (int index : {97, 98, -1, 1000, INT_MIN, INT_MAX})
+    for (int selector : {0, 1})
+      for (int onlyChanged : {0, 1}) {
+        char key[32] = "untouched";
+        const char *description = "set";
+        int state = 12345;
+        EXPECT_EQ(get(index, key, &description, selector, onlyChanged), -1) << index;
+        EXPECT_EQ(description, nullptr) << index;
+        EXPECT_STREQ(key, "untouched") << index;
+        EXPECT_EQ(switches(index, onlyChanged), nullptr) << index;
+        EXPECT_EQ(names(index, &state), nullptr) << index;
+        EXPECT_EQ(state, 12345) << index;
+      }
+  EXPECT_EQ(get(97, 0, 0, 0, 0), -1);
+}
+
+TEST_F(WarningTable, RowsByteForByte) {
+  static const struct {
+    int code, selector;
+    const char *key, *description;
+  } rows[] = {
+      {8010, 0, "Warning W8010", "(*)Continuation character \\ found in // comment"},
+      {8035, 0, "Warning W8035", "(*)"},
+      {8086, 0, "Warning W8086", "(*)Incorrect use of #pragma alias \"aliasName\" = \"substitutename\""},
+      {8034, 0, "Warning W8034", "(*)Maximum percision used for member pointer type 'type'"},
+      {8056, 0, "Warning W8056", "(*)Interger arithmetic overflow"},
+      {8000, 0, "Warning W8000", "Ambiguous operators need parentheses"},
+      {8097, 0, "Warning W8097", "(*)Not all options can be restored at this time"},
+      {8057, 1, JAPANESE_WARNING " W8057", ""},
+      {8089, 1, JAPANESE_WARNING " W8089", ""},
+  };
+  auto get = NeedHostProc<SwitchReader>("GetWarningSwitch");
+  for (const auto &row : rows) {
+    char key[14]; // the longest key and its NUL
+    const char *description = 0;
+    get(RowOf(row.code), key, &description, row.selector, 0);
+    EXPECT_STREQ(key, row.key);
+    EXPECT_STREQ(description, row.description) << row.code;
+  }
+}
+
+// With onlyChanged 1 a row at its default answers -1 but still delivers its
+// key and description; a changed row answers its state.
+TEST_F(WarningTable, OnlyChanged) {
+  auto get = NeedHostProc<SwitchReader>("GetWarningSwitch");
+  char key[32];
+  const char *description = 0;
+  EXPECT_EQ(get(RowOf(8057), key, &description, 0, 1), -1);
+  EXPECT_STREQ(key, "Warning W8057");
+  EXPECT_STREQ(description, "(*)Parameter 'parameter' is never used");
+  EXPECT_EQ(get(RowOf(8057), key, &description, 0, 2), 1); // any other mode reports every row
+  NeedHostProc<NameSaver>("SaveWarningAtStarting")("W8057", 0);
+  EXPECT_EQ(get(RowOf(8057), key, &description, 0, 1), 0);
+  EXPECT_STREQ(NeedHostProc<SwitchString>("GetWarningSwitchString")(RowOf(8057), 1), "-w-8057");
+}

@@ -18,6 +18,12 @@ size_t CharacterLength(const char *p);
 char *FindWholeCharacterString(const char *text, const char *word);
 // The first occurrence of the byte as a character of its own, or null.
 char *FindRealCharacter(const char *text, int character);
+// 1 when the byte at position + index is one of the bytes of `set` as a
+// character of its own (Kitlib IsCharacterFound), else 0.
+int IsRealCharacterOf(const char *start, const char *position, int index, const char *set);
+// Steps over such bytes from `position`: the first other byte when at least
+// one was stepped over, else null.
+char *SkipRealCharactersOf(const char *start, const char *position, const char *set);
 // Copies whole characters from `from` up to `limit` (null: up to the NUL),
 // stopping earlier at a NUL, into `out` of `size` bytes: at most size - 1
 // bytes and a NUL. The areas may overlap. Returns the bytes copied.

@@ -22,15 +22,14 @@ extern "C" LPSTR ORVEXAPI GetNonSpaceAfterSpaces(LPSTR text, int limit) {
   return text + skipped;
 }
 
+static const char TAB_OR_SPACE[] = " \t";
+
 extern "C" int ORVEXAPI IsTabOrSpace(LPSTR start, LPSTR position, int index) {
-  return IsCharacterFound(start, position, ' ', index) || IsCharacterFound(start, position, '\t', index);
+  return IsRealCharacterOf(start, position, index, TAB_OR_SPACE);
 }
 
 extern "C" LPSTR ORVEXAPI SkipEffectiveSpace(LPSTR start, LPSTR position) {
-  if (!position) return 0;
-  char *p = position;
-  while (IsTabOrSpace(start, p, 0)) p++;
-  return p == position ? 0 : p;
+  return SkipRealCharactersOf(start, position, TAB_OR_SPACE);
 }
 
 extern "C" LPSTR ORVEXAPI SkipEffectiveSpaceFromBeginning(LPSTR text) {

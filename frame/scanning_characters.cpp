@@ -30,6 +30,19 @@ char *FindRealCharacter(const char *text, int character) {
   return FindWholeCharacterString(text, wanted);
 }
 
+int IsRealCharacterOf(const char *start, const char *position, int index, const char *set) {
+  for (; *set; set++)
+    if (IsCharacterFound(start, position, (unsigned char)*set, index)) return 1;
+  return 0;
+}
+
+char *SkipRealCharactersOf(const char *start, const char *position, const char *set) {
+  if (!position) return 0;
+  const char *p = position;
+  while (IsRealCharacterOf(start, p, 0, set)) p++;
+  return p == position ? 0 : (char *)p;
+}
+
 size_t CopyWholeCharacters(char *out, size_t size, const char *from, const char *limit) {
   if (!out || !size) return 0;
   size_t length = 0;

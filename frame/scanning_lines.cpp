@@ -42,15 +42,14 @@ extern "C" LPSTR ORVEXAPI FindLineHeadSkipYenmarkAsContinued(LPSTR start, LPSTR 
   }
 }
 
+static const char NEW_LINE[] = "\r\n";
+
 extern "C" int ORVEXAPI IsNewLine(LPSTR start, LPSTR position, int index) {
-  return IsCharacterFound(start, position, '\r', index) || IsCharacterFound(start, position, '\n', index);
+  return IsRealCharacterOf(start, position, index, NEW_LINE);
 }
 
 extern "C" LPSTR ORVEXAPI SkipNewLineOnly(LPSTR start, LPSTR position) {
-  if (!position) return 0;
-  char *p = position;
-  while (IsNewLine(start, p, 0)) p++;
-  return p == position ? 0 : p;
+  return SkipRealCharactersOf(start, position, NEW_LINE);
 }
 
 // 1 when the text has no line end, or one line end as its very last byte.

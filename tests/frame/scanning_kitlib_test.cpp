@@ -54,18 +54,10 @@ TEST(KitlibScanning, LinesAndBlanks) {
   EXPECT_EQ(NeedKitProc<Finder>("FindLineEnd")(0), nullptr);
   EXPECT_EQ(NeedKitProc<Finder>("FindSpace")(0), nullptr);
 
-  static const struct {
-    const char *text;
-    int position;
-    long expected;
-  } heads[] = {{"ab\r\ncd", 5, 4}, {"ab\r\ncd", 3, 0}, {"ab\rcd", 4, 3}, {"ab\ncd", 3, 3}, {"ab\ncd", 2, 0},
+  static const PlaceCase heads[] = {{"ab\r\ncd", 5, 4}, {"ab\r\ncd", 3, 0}, {"ab\rcd", 4, 3}, {"ab\ncd", 3, 3}, {"ab\ncd", 2, 0},
                {"abc", 2, 0}, {"\r\n\r\n", 2, 2}};
   auto head = NeedKitProc<HeadFinder>("FindLineHead");
-  for (const auto &c : heads) {
-    char *text = GuardedText(c.text);
-    EXPECT_EQ(Offset(text, head(text, text + c.position)), c.expected) << Shown(c.text) << " at " << c.position;
-    FreeGuarded(text);
-  }
+  CheckPlaceFinder("FindLineHead", (TextPlaceToText)head, heads, std::size(heads));
   char text[] = "ab";
   EXPECT_EQ(head(text + 1, text), nullptr);
   EXPECT_EQ(head(0, text), nullptr);

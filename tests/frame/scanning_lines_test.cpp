@@ -3,14 +3,8 @@
 // second byte is 5C at a line end, a backslash at the text start.
 #include "scanning_support.h"
 
-struct LineCase {
-  const char *text;
-  int position; // for the head search
-  long expected; // offset of the result, -1 for null
-};
-
 TEST(ScanningLines, LogicalLineEnd) {
-  static const LineCase cases[] = {
+  static const PlaceCase cases[] = {
       {"a \\ \r\nb\r\nc", 0, 7},       // blanks after the backslash: ends after b
       {"x  \r\ny", 0, 1},              // trailing blanks are not part of the line
       {"a\\\nb\nc", 0, 4},             // LF only
@@ -28,7 +22,7 @@ TEST(ScanningLines, LogicalLineEnd) {
       {"", 0, -1},
   };
   auto find = NeedHostProc<TextToText>("FindLineEndSkipYenmarkAsContinued");
-  for (const LineCase &c : cases) {
+  for (const PlaceCase &c : cases) {
     char *text = GuardedText(c.text);
     EXPECT_EQ(Offset(text, find(text)), c.expected) << Shown(c.text);
     FreeGuarded(text);
@@ -37,7 +31,7 @@ TEST(ScanningLines, LogicalLineEnd) {
 }
 
 TEST(ScanningLines, LogicalLineHead) {
-  static const LineCase cases[] = {
+  static const PlaceCase cases[] = {
       {"a \\ \r\nb\r\nc", 6, 0},       // b continues the first line
       {"a \\ \r\nb\r\nc", 9, 9},       // c does not
       {"a\\\r\nb\\\r\nc", 8, 0},       // two continuations
@@ -54,11 +48,7 @@ TEST(ScanningLines, LogicalLineHead) {
       {"ab", 2, -1},                   // at the NUL
   };
   auto find = NeedHostProc<TextPlaceToText>("FindLineHeadSkipYenmarkAsContinued");
-  for (const LineCase &c : cases) {
-    char *text = GuardedText(c.text);
-    EXPECT_EQ(Offset(text, find(text, text + c.position)), c.expected) << Shown(c.text) << " at " << c.position;
-    FreeGuarded(text);
-  }
+  CheckPlaceFinder("FindLineHeadSkipYenmarkAsContinued", find, cases, std::size(cases));
   char text[] = "ab";
   EXPECT_EQ(find(text, 0), nullptr);
   EXPECT_EQ(find(0, text), nullptr);

@@ -33,3 +33,21 @@ inline std::string Shown(const char *text) {
   }
   return shown;
 }
+
+// A text, a place in it, and the expected offset of the result (-1: null).
+struct PlaceCase {
+  const char *text;
+  int position;
+  long expected;
+};
+
+// Runs a finder of (text start, place) on each case's text before a guard page.
+inline void CheckPlaceFinder(const char *name, TextPlaceToText find, const PlaceCase *cases, size_t count) {
+  for (size_t i = 0; i < count; i++) {
+    char *text = GuardedText(cases[i].text);
+    EXPECT_EQ(Offset(text, find(text, text + cases[i].position)), cases[i].expected)
+        << name << " on " << Shown(cases[i].text) << " at " << cases[i].position;
+    FreeGuarded(text);
+  }
+}
+

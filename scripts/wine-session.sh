@@ -14,6 +14,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
 fi
 /usr/bin/wineserver -p >/dev/null 2>&1 </dev/null
+# Start the prefix's services now, with no terminal or pipe to inherit: if the
+# first program of the session starts them, they keep its output pipe open
+# and a caller waiting for the end of that output (ctest) waits forever.
+/usr/lib/wine/wine64 wineboot >/dev/null 2>&1 </dev/null
 "$@"
 status=$?
 /usr/bin/wineserver -k >/dev/null 2>&1

@@ -1,7 +1,7 @@
 // Compile options: indexes outside 0 and 1, and the library-creation mask.
 #include <gtest/gtest.h>
 #include "host/host.h"
-#include "store_fill.h"
+#include "listed_cells.h"
 #include <climits>
 
 // Indexes outside 0 and 1 with the slot in range or not. A single-column or

@@ -1,5 +1,5 @@
-// Reading the export list into cells, and the readers and writers of each
-// shape.
+// Reading the export list into cells, the readers and writers of each
+// shape, and a distinct value in every cell.
 #include "listed_cells.h"
 #include "host/host.h"
 #include <gtest/gtest.h>
@@ -44,9 +44,9 @@ static std::map<std::string, int> ListedCounts() {
 // that are not a cell's pair.
 static bool ShapeOf(const std::string &prefix, const std::string &name, int getCount, int setCount,
                     CellShape *shape, bool *masked) {
-  *masked = false;
+  *masked = prefix == "Is" && getCount == 1 && setCount == 1;
   if (prefix == "Get" && getCount == 0 && setCount == 1) *shape = Value;
-  else if (prefix == "Is" && getCount <= 1 && setCount == 1) *shape = Flag, *masked = getCount == 1;
+  else if (prefix == "Is" && (getCount == 0 || *masked)) *shape = Flag;
   else if (prefix == "Is" && getCount == 1 && setCount == 2) *shape = SlotOnly;
   else if (prefix == "Is" && getCount == 2 && setCount == 3) *shape = IsTwoColumn(name) ? TwoColumn : SingleColumn;
   else return false;
@@ -113,4 +113,19 @@ void ExpectPlaces(const std::vector<CellPlace> &places, const std::vector<int> &
       return;
     }
   }
+}
+
+std::vector<int> FillDistinct(const std::vector<CellPlace> &places) {
+  std::vector<int> expected(places.size());
+  for (size_t i = 0; i < places.size(); ++i) {
+    const CellPlace &place = places[i];
+    bool single = place.cell->shape == SingleColumn;
+    if (single && place.mode == 1) { // its mode-0 place, just before, wrote it
+      expected[i] = expected[i - 1];
+      continue;
+    }
+    expected[i] = 1000 + int(i);
+    WriteCell(*place.cell, expected[i], place.slot, single ? 1 : place.mode);
+  }
+  return expected;
 }

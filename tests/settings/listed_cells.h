@@ -1,8 +1,11 @@
 // The settings cells as the tests' own export list (exports/settings.txt)
 // names them, sorted into shapes by the argument counts listed there, with
-// their getter and setter found in one loaded copy of the library.
+// their getter and setter found in one loaded copy of the library; and the
+// saved dialog record as the host declares it.
 #pragma once
 #include <windows.h>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -33,3 +36,16 @@ void WriteCell(const ListedCell &cell, int value, int slot, int mode);
 // Compares every place with its expected value and reports the first
 // mismatch only, by name, slot and mode.
 void ExpectPlaces(const std::vector<CellPlace> &places, const std::vector<int> &expected, const char *when);
+
+// Writes a distinct value (1000 and up) into every place and returns what
+// each place must read. A single-column option is written once per slot,
+// under mode 1, and must read the same under both modes.
+std::vector<int> FillDistinct(const std::vector<CellPlace> &places);
+
+// A saved dialog record, returned by value as the host declares it.
+struct SavedRecord {
+  int32_t word[4];
+  bool operator==(const SavedRecord &other) const { return memcmp(word, other.word, sizeof word) == 0; }
+};
+typedef SavedRecord(__stdcall *SavedRecordGetter)(int index);
+typedef void(__stdcall *SavedRecordSetter)(int index, const SavedRecord *record);

@@ -2,7 +2,7 @@
 // untouched by an index outside 0 to 2 or a null record.
 #include <gtest/gtest.h>
 #include "host/host.h"
-#include "store_fill.h"
+#include "listed_cells.h"
 #include <climits>
 
 static const SavedRecord kRecords[3] = {

@@ -4,7 +4,6 @@
 #include "host/fresh_library.h"
 #include "host/host.h"
 #include "listed_cells.h"
-#include "store_fill.h"
 #include <algorithm>
 
 TEST(SettingsStore, ListHoldsEveryShapeWhole) {

@@ -8,10 +8,10 @@ static DlgSavedFileInfo g_records[3];
 
 static bool IsRecordIndex(int index) { return index >= 0 && index < 3; }
 
-// The record is returned by value: the caller passes the address of its
-// result first (hidden on its side), and on i686 this function pops that
-// address with the index. A by-value call never passes a null address; a
-// call declared otherwise gets null back.
+// Callers declare the record as returned by value. The compiler passes the
+// address of their result as a hidden first argument and on i686 the callee
+// pops it with the index; written out here, the stdcall decoration counts
+// both. A by-value call never passes a null address.
 extern "C" DlgSavedFileInfo *ORVEXAPI GetDlgSavedFileInfo(DlgSavedFileInfo *result, int index) {
   static const DlgSavedFileInfo zero = {};
   if (!result) return 0;

@@ -14,6 +14,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
 fi
 /usr/bin/wineserver -p >/dev/null 2>&1 </dev/null
+# Without a window manager Wine waits 2 s for every top-level window it hides
+# (each message box); windows that no window manager manages do not wait.
+if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+fi
 "$@"
 status=$?
 /usr/bin/wineserver -k >/dev/null 2>&1

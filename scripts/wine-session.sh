@@ -19,6 +19,10 @@ fi
 if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
   /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
+# The desktop process starts with the first window of the session and keeps
+# the standard handles it inherits: start it here, so that it does not hold a
+# test's output pipe open (ctest waits for that pipe to close).
+/usr/lib/wine/wine64 rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
 "$@"
 status=$?
 /usr/bin/wineserver -k >/dev/null 2>&1

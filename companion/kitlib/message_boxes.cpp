@@ -1,6 +1,9 @@
 // Message boxes: a plain box, a box of two message-library texts, a box whose
 // loaded text takes inserts, and the system sounds that go with them. Texts
-// are Shift-JIS bytes handed to MessageBoxA as they are.
+// are Shift-JIS bytes handed to MessageBoxA as they are. Every box, whichever
+// entry shows it, calls the registered hide function right before it and the
+// show function right after it, so a window that stays on top of everything
+// (the title window) steps out of its way.
 #include "frame/kitlib.h"
 #include "frame/text_fit.h"
 
@@ -10,9 +13,23 @@ enum { kTextSize = 520, kLoadSize = 1024 };
 static volatile LONG g_beeps = 0;
 static volatile LONG g_lastBeep = 0;
 
+// Registered and withdrawn by the library on the host's user-interface
+// thread, which also shows the boxes. Read anew after each box: the box may
+// have withdrawn them.
+static KitWindowFunction g_showAfterBox = 0;
+static KitWindowFunction g_hideBeforeBox = 0;
+
+extern "C" void KITAPI SetDisableBoxBeforeMessageBox(KitWindowFunction show, KitWindowFunction hide) {
+  g_showAfterBox = show;
+  g_hideBeforeBox = hide;
+}
+
 extern "C" int KITAPI _myMessageBox(HWND owner, LPCSTR text, LPCSTR title, UINT style) {
   if (owner && !IsWindow(owner)) owner = 0;
-  return MessageBoxA(owner, text ? text : "", title ? title : "", style);
+  if (g_hideBeforeBox) g_hideBeforeBox();
+  int button = MessageBoxA(owner, text ? text : "", title ? title : "", style);
+  if (g_showAfterBox) g_showAfterBox();
+  return button;
 }
 
 // Loads string `id` of `instance` in the current language; empty when the

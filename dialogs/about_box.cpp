@@ -10,7 +10,6 @@
 #include "frame/kitmsg.h"
 #include "frame/orvexmsg.h"
 #include "frame/text_fit.h"
-#include "runner/web_addresses.h"
 #include <stdio.h>
 #include <string.h>
 
@@ -163,13 +162,8 @@ static void InitAbout(HWND dialog) {
 }
 
 static INT_PTR AboutCommand(HWND dialog, int id) {
+  if (ProductButton(dialog, id)) return TRUE;
   switch (id) {
-  case IDC_PRODUCT_PAGE:
-    OpenWebPage(dialog, IDC_PRODUCT_PAGE, kProductPageAddress);
-    return TRUE;
-  case IDC_HINT:
-    OpenProductHelp(dialog);
-    return TRUE;
   case IDOK:
   case IDCANCEL:
   case IDC_CANCEL_BUTTON:

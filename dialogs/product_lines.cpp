@@ -1,9 +1,11 @@
 // Lines and actions shared by the title window and the About box.
 #include "dialogs/product_lines.h"
+#include "dialogs/title_about_resources.h"
 #include "frame/kitlib.h"
 #include "frame/kitmsg.h"
 #include "frame/orvexmsg.h"
 #include "runner/product_folder.h"
+#include "runner/web_addresses.h"
 #include <stdio.h>
 
 enum { kVersionTitleString = 84, kNoticeLineText = 83, kProductHelpTopic = 49149, kHelpTopic = 1 };
@@ -45,8 +47,11 @@ int OpenWebPage(HWND window, int controlId, LPCSTR address) {
   return answer;
 }
 
-void OpenProductHelp(HWND window) {
-  myShowHelpFile(-1, window, GetOrvexDirectory(), GetOrvexHelp(), kHelpTopic, kProductHelpTopic);
+bool ProductButton(HWND dialog, int id) {
+  if (id == IDC_PRODUCT_PAGE) OpenWebPage(dialog, IDC_PRODUCT_PAGE, kProductPageAddress);
+  else if (id == IDC_HINT) myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexHelp(), kHelpTopic, kProductHelpTopic);
+  else return false;
+  return true;
 }
 
 void DrawLogo(HWND window, int frameId, HBITMAP bitmap) {

@@ -18,8 +18,9 @@ void SetNoticeLine(HWND dialog, int id);
 // Opens `address` for control `controlId` of `window` (0: none), the control
 // disabled and the hourglass up meanwhile. Kitlib's answer: 1 opened.
 int OpenWebPage(HWND window, int controlId, LPCSTR address);
-// The product help at the topic of the title and About windows.
-void OpenProductHelp(HWND window);
+// The buttons both windows have: the product's web page and the product
+// help. True when `id` was one of them (and was handled).
+bool ProductButton(HWND dialog, int id);
 // Draws `bitmap` centred in frame control `frameId` of `window`.
 void DrawLogo(HWND window, int frameId, HBITMAP bitmap);
 // Validates the window's update region, then draws the logo over it.

@@ -112,15 +112,10 @@ static void InitTitle(HWND dialog) {
 }
 
 static INT_PTR TitleCommand(HWND dialog, int id) {
+  if (ProductButton(dialog, id)) return TRUE;
   switch (id) {
   case IDC_START_PAGE:
     OpenWebPage(dialog, IDC_START_PAGE, kStartPageAddress);
-    return TRUE;
-  case IDC_PRODUCT_PAGE:
-    OpenWebPage(dialog, IDC_PRODUCT_PAGE, kProductPageAddress);
-    return TRUE;
-  case IDC_HINT:
-    OpenProductHelp(dialog);
     return TRUE;
   case IDOK:
     SetCloseTitleWindow(IsDlgButtonChecked(dialog, IDC_AUTO_CLOSE) == BST_CHECKED ? kAutoCloseTicked

@@ -10,24 +10,13 @@
 #include "host/fresh_library.h"
 #include "host/journal.h"
 #include "host/main_window.h"
+#include "host/sjis_fit.h"
 #include <map>
 
 static const int kAboutFrame = 1405;
 static const char kComputerNameJapanese[] = "\xba\xdd\xcb\xdf\xad\xb0\xc0\x96\xbc: ";
 
 typedef std::map<int, std::string> Lines;
-
-// The longest run of whole Shift-JIS characters of `text` in `room` bytes.
-static std::string Fit(const std::string &text, size_t room) {
-  size_t at = 0;
-  while (at < text.size()) {
-    unsigned char c = text[at];
-    size_t step = ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && at + 1 < text.size() ? 2 : 1;
-    if (at + step > room) break;
-    at += step;
-  }
-  return text.substr(0, at);
-}
 
 static std::string Grouped(ULONGLONG value) {
   std::string digits = std::to_string(value), grouped;
@@ -41,12 +30,9 @@ static std::string Grouped(ULONGLONG value) {
 class AboutBox : public ::testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(AnsiCodePageKeepsEveryByte());
-    HostSetLanguage(0);
+    ASSERT_TRUE(PrepareHostForProductWindows());
     main = HostMainWindow();
-    HostProc<VoidFn>("SetOrvexDirectory")();
     HostProc<VoidFn>("InitializeResourceFunction")();
-    JournalClear();
     bitmapsBefore = BitmapsAlive();
   }
   void TearDown() override {
@@ -114,8 +100,8 @@ TEST_F(AboutBox, ComputerNameLineIsBoundedAndCutOnACharacter) {
     setName(name.c_str());
     Lines lines;
     Open(123, 0, &lines);
-    std::string fitted = Fit(name, 519);
-    EXPECT_EQ(lines[1122], Fit("Computer name: " + fitted, 519)) << "lead '" << lead << "'";
+    std::string fitted = SjisFit(name, 519);
+    EXPECT_EQ(lines[1122], SjisFit("Computer name: " + fitted, 519)) << "lead '" << lead << "'";
   }
   setName("");
   Lines lines;

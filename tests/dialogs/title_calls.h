@@ -29,6 +29,11 @@ inline void SetStartPageShown(int value) { HostProc<SetFn>("SetHideOrvexStartHtm
 inline int StartPageShown() { return HostProc<CountFn>("IsHideOrvexStartHtml")(); }
 inline int BitmapsAlive() { return KitProc<CountFn>("KitBitmapsAlive")(); }
 
+// The host as the windows' tests want it: English, its main window up, the
+// product folder set. False when box and window texts would not come back
+// as the bytes set.
+bool PrepareHostForProductWindows();
+
 inline bool ControlEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
 inline bool ControlVisible(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != 0; }
 inline bool ControlChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }

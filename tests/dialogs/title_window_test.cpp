@@ -19,16 +19,13 @@ static void __stdcall CountAfterDestroy() { g_afterDestroyCalls++; }
 class TitleWindow : public ::testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(AnsiCodePageKeepsEveryByte());
-    HostSetLanguage(0);
+    ASSERT_TRUE(PrepareHostForProductWindows());
     main = HostMainWindow();
-    HostProc<VoidFn>("SetOrvexDirectory")();
     SetCloseSetting(1);
     SetStartPageShown(1);
     HostProc<SetFn>("DonotShowTitleDlg")(0);
     HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(nullptr);
     SetUrlAnswer(1);
-    JournalClear();
     bitmapsBefore = BitmapsAlive();
   }
   void TearDown() override {

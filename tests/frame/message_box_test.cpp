@@ -7,6 +7,7 @@
 #include "host/box_watcher.h"
 #include "host/host.h"
 #include "host/main_window.h"
+#include "host/sjis_fit.h"
 
 typedef int(__stdcall *BoxFn)(HWND, LPCSTR, LPCSTR, UINT);
 typedef int(__stdcall *LoadedBoxFn)(HINSTANCE, HWND, int, int, UINT);
@@ -32,19 +33,6 @@ static std::string OsText(DWORD error) {
                                 sizeof text, 0);
   while (length && strchr("\r\n ", text[length - 1])) length--;
   return std::string(text, length);
-}
-
-// The longest run of whole Shift-JIS characters of `text` that fits `room`
-// bytes.
-static std::string Fit(const std::string &text, size_t room) {
-  size_t at = 0;
-  while (at < text.size()) {
-    unsigned char c = text[at];
-    size_t step = ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && at + 1 < text.size() ? 2 : 1;
-    if (at + step > room) break;
-    at += step;
-  }
-  return text.substr(0, at);
 }
 
 struct ExpectedBox {
@@ -188,7 +176,7 @@ TEST_F(Boxes, FormattedBoxCutsALongInsertOnAWholeCharacter) {
     std::string whole = format.substr(0, format.find("%s")) + "c" +
                         format.substr(format.find("%s") + 2, format.rfind("%s") - format.find("%s") - 2) + insert;
     EXPECT_LE(seen[0].text.size(), 519u);
-    EXPECT_EQ(seen[0].text, Fit(whole, 519)) << "lead '" << lead << "'";
+    EXPECT_EQ(seen[0].text, SjisFit(whole, 519)) << "lead '" << lead << "'";
   }
 }
 
@@ -229,7 +217,7 @@ TEST_F(Boxes, ErrorAtCreateWindowsCutsALongMessage) {
     show(kLongMessage, 221);
     std::vector<SeenBox> seen = StopWatchingBoxes();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, Fit(message, 519)) << language;
+    EXPECT_EQ(seen[0].text, SjisFit(message, 519)) << language;
     ExpectRestored(true);
   }
 }

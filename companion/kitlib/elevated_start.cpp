@@ -118,8 +118,10 @@ extern "C" int KITAPI myExecuteExeFileRequireAdministrator(void *record, HWND wi
   account.answer = started ? 1 : 0;
   if (process) {
     account.processId = (INT32)GetProcessId(process);
-    if (g_waitMode && WaitForSingleObject(process, g_waitMode < 0 ? INFINITE : (DWORD)g_waitMode) == WAIT_OBJECT_0)
-      GetExitCodeProcess(process, (DWORD *)&account.exitCode);
+    DWORD exitCode = 0;
+    if (g_waitMode && WaitForSingleObject(process, g_waitMode < 0 ? INFINITE : (DWORD)g_waitMode) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process, &exitCode))
+      account.exitCode = (INT32)exitCode;
     CloseHandle(process);
   }
   if (record) memcpy(record, &account, sizeof account);

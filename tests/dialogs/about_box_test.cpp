@@ -189,6 +189,8 @@ TEST_F(AboutBox, EveryWayOutAnswersOneAndDeletesTheBitmap) {
   HostProc<AboutFn>("OpenAboutDialog")(owner, 0, 123, 0);
   EXPECT_EQ(StopDrivingDialogs(), 1);
   EXPECT_EQ(BitmapsAlive(), bitmapsBefore);
+  // An owner that is no window: no box, answer 0.
+  EXPECT_EQ(HostProc<AboutFn>("OpenAboutDialog")((HWND)(INT_PTR)0x7654320, 0, 123, 0), 0);
 }
 
 // One resource buffer: made by the first init or by the box itself, kept

@@ -107,15 +107,6 @@ TEST_F(TitleWindow, HintButtonOpensTheProductHelpWhenItIsThere) {
   EXPECT_EQ(lines[0], JournalLine({"help", "1", "49149", HostFolder() + "ORVEX.HLP"}));
 }
 
-TEST_F(TitleWindow, JapaneseVersionTitleAndNotice) {
-  HostSetLanguage(1);
-  HWND title = CreateTitle(main, 105, 3, 0);
-  ASSERT_NE(title, nullptr);
-  EXPECT_EQ(ControlText(title, 1119), "Orvex Studio \xca\xde\xb0\xbc\xde\xae\xdd 1.00 (\xc3\xbd\xc4\xce\xbd\xc4)");
-  EXPECT_EQ(ControlText(title, 1116), HostMessageText(83, 1));
-  EXPECT_EQ(ControlText(title, 40021), "powered by Footy Text Edit Control 1.5 Beta 3");
-}
-
 // The start row: gone (window shorter by its height) once the start page was
 // shown; else the start page is opened, and the hint stands in for the
 // button when it cannot be.
@@ -288,7 +279,9 @@ TEST_F(TitleWindow, CallsWithoutAWindowDoNothing) {
   HostProc<VoidFn>("SendRedrawToTitleDlg")();
   HostProc<MoveIconFn>("MoveAboutIcon")(nullptr);
   HostProc<MoveIconFn>("MoveAboutIcon")((HWND)(INT_PTR)0x7654320);
+  EXPECT_EQ(CreateTitle((HWND)(INT_PTR)0x7654320, 123, 0, 0), nullptr);
   EXPECT_EQ(TitleHandle(), nullptr);
+  EXPECT_EQ(TitleActive(), 0);
   HWND title = CreateTitle(main, 123, 0, 0);
   ASSERT_NE(title, nullptr);
   HostProc<EnableFn>("SendEnableWindowToTitleDlg")(77777, 1);

@@ -250,20 +250,3 @@ TEST(KitlibTexts, ElevatedStartTitleInBothLanguages) {
     EXPECT_NE(HostMessageText(id, 0), HostMessageText(id, 1)) << id;
   }
 }
-
-TEST(KitlibTexts, NumbersGroupedAndLineBreaksReplaced) {
-  auto arranged = KitProc<char *(__stdcall *)(ULONGLONG, char *, int)>("ArrangedNumber");
-  const struct { ULONGLONG value; int size; const char *expected; } numbers[] = {
-      {0, 8, "0"}, {999, 8, "999"}, {1000, 8, "1,000"}, {1234567, 16, "1,234,567"},
-      {18446744073709551615ull, 32, "18,446,744,073,709,551,615"}, {1234567, 9, ""}, {1234567, 10, "1,234,567"}};
-  for (const auto &c : numbers) {
-    char text[32];
-    EXPECT_EQ(arranged(c.value, text, c.size), text);
-    EXPECT_STREQ(text, c.expected) << c.value;
-  }
-  auto replace = KitProc<int(__stdcall *)(char *, int)>("ReplaceNLbyCode");
-  char text[] = "a\r\nb\nc\rd\r\n\x83\x5c";
-  EXPECT_EQ(replace(text, ' '), 4);
-  EXPECT_STREQ(text, "a b c d \x83\x5c");
-  EXPECT_EQ(replace(nullptr, ' '), 0);
-}

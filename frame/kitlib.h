@@ -42,7 +42,10 @@ int KITAPI DeleteSpaceAtEnd(LPSTR text);
 void KITAPI mySetLastError(DWORD error);
 
 // ---- Help ----
-int KITAPI myShowHelpFile(int command, HWND window, LPCSTR folder, LPCSTR file, int mode, int topic);
+// Opens help file `file` of `folder` with WinHelp `command` (11 the
+// help-topics window, 1 a topic) at `topic`; `reserved` is -1. 1 when the
+// file exists.
+int KITAPI myShowHelpFile(int reserved, HWND window, LPCSTR folder, LPCSTR file, int command, int topic);
 
 // ---- Stand-in only: what the real library takes from the host's own set-up.
 // Never called by orvexlib.dll; the host and the tests use them.
@@ -52,6 +55,8 @@ void KITAPI KitSetMainWindow(HWND window);
 // (0 English, else Japanese) as Shift-JIS into buffer; returns its length,
 // 0 when the id has no text (buffer then empty).
 int KITAPI KitLoadText(HINSTANCE instance, int id, int language, LPSTR buffer, int size);
+// Buffers of GetStringPointerBySize not yet released with FreeStringPointer.
+int KITAPI KitBuffersOutstanding(void);
 
 } // extern "C"
 
@@ -59,3 +64,6 @@ int KITAPI KitLoadText(HINSTANCE instance, int id, int language, LPSTR buffer, i
 #include "frame/kitlib_messages.h" // message boxes, OS-error texts, sounds
 #include "frame/kitlib_redirect.h" // the runner's pipe, process and argument helpers
 #include "frame/kitlib_scanning.h" // character and line walkers of source-text scanning
+#include "frame/kitlib_product.h"  // product paths, help files, web pages, elevated starts
+#include "frame/kitlib_windows.h"  // box hiding, bitmaps, showing and redrawing windows
+#include "frame/kitlib_machine.h"  // machine facts of the About box

@@ -4,8 +4,15 @@
 #include "frame/kitlib.h"
 #include <string.h>
 
+// Buffers handed out and not yet released, counted on whichever thread takes
+// or releases one; read by the tests (stand-in only).
+static volatile LONG g_buffersOutstanding = 0;
+
+// `filled`, when given, is the address of a 32-bit word that receives the
+// buffer's size, for callers that pass the buffer on with its size.
 extern "C" LPSTR KITAPI GetStringPointerBySize(HGLOBAL *handleWord, int zero, int size, LPVOID filled) {
   if (handleWord) *handleWord = 0;
+  if (filled) *(INT32 *)filled = 0;
   if (size <= 0) return 0;
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (SIZE_T)size);
   if (!block) return 0;
@@ -15,6 +22,8 @@ extern "C" LPSTR KITAPI GetStringPointerBySize(HGLOBAL *handleWord, int zero, in
     return 0;
   }
   if (handleWord) *handleWord = block;
+  if (filled) *(INT32 *)filled = size;
+  InterlockedIncrement(&g_buffersOutstanding);
   return text;
 }
 
@@ -22,8 +31,10 @@ extern "C" void KITAPI FreeStringPointer(HGLOBAL handle, LPSTR buffer) {
   if (!handle && buffer) handle = GlobalHandle(buffer);
   if (!handle) return;
   GlobalUnlock(handle);
-  GlobalFree(handle);
+  if (GlobalFree(handle) == 0) InterlockedDecrement(&g_buffersOutstanding);
 }
+
+extern "C" int KITAPI KitBuffersOutstanding(void) { return g_buffersOutstanding; }
 
 // Makes `block` (or a new block when 0) hold `prefixLength` bytes of its own
 // text followed by `text`, NUL-terminated. Returns the block to keep, or 0

@@ -1,0 +1,9 @@
+// The web addresses the library opens in the browser, kept in one place.
+#pragma once
+
+// The runtime-library documentation site (help-menu command 40127).
+extern const char kDocumentationSiteAddress[];
+// The quick-programming start page offered by the title window.
+extern const char kStartPageAddress[];
+// The product's web page (title and About windows).
+extern const char kProductPageAddress[];

@@ -1,0 +1,48 @@
+// Creates the host's main window once per test program and hands the library
+// its message library and texts the way the host would reach them.
+#include "host/host.h"
+#include "host/main_window.h"
+
+// Created on the first call, on the test thread, and kept to the end.
+static HWND g_main = 0;
+static HWND g_edit = 0;
+
+static void CreateMainWindow() {
+  HostLibrary();
+  g_main = CreateWindowExA(0, "STATIC", "Test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 400, 300, 0, 0,
+                           GetModuleHandleA(0), 0);
+  g_edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, g_main, (HMENU)101,
+                           GetModuleHandleA(0), 0);
+  auto setMain = KitProc<void(__stdcall *)(HWND)>("KitSetMainWindow");
+  if (setMain) setMain(g_main);
+}
+
+HWND HostMainWindow() {
+  if (!g_main) CreateMainWindow();
+  return g_main;
+}
+
+HWND HostFocusEdit() {
+  if (!g_main) CreateMainWindow();
+  return g_edit;
+}
+
+void HostFocusAndCursorBeforeCall() {
+  SetForegroundWindow(HostMainWindow());
+  SetFocus(HostFocusEdit());
+  SetCursor(LoadCursor(0, IDC_CROSS));
+}
+
+HINSTANCE HostMessageLibrary() {
+  HostLibrary();
+  HMODULE module = GetModuleHandleA("orvexmsg.dll");
+  auto get = reinterpret_cast<HINSTANCE(__stdcall *)()>(HostFind(module, "GethInstOrvexmsg"));
+  return get ? get() : 0;
+}
+
+std::string HostMessageText(int id, int language) {
+  auto load = KitProc<int(__stdcall *)(HINSTANCE, int, int, LPSTR, int)>("KitLoadText");
+  char text[4096] = "";
+  if (load) load(HostMessageLibrary(), id, language, text, sizeof text);
+  return text;
+}

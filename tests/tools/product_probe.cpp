@@ -1,0 +1,29 @@
+// Plays the IDE from a folder of its own: loads orvexlib.dll from beside
+// itself by name (as the IDE's import does), sets the product folder and
+// prints what the library then answers, one "name=value" line each; last
+// it starts the elevated helper, when there is one beside it.
+#include <windows.h>
+#include <stdio.h>
+
+typedef void(__stdcall *SetFolderFn)(void);
+typedef char *(__stdcall *FolderFn)(void);
+typedef char *(__stdcall *FullPathFn)(char *);
+typedef int(__stdcall *IndexFn)(int);
+typedef int(__stdcall *HelperFn)(HWND, int);
+
+int main() {
+  HMODULE library = LoadLibraryA("orvexlib.dll");
+  if (!library) return 2;
+  auto setFolder = (SetFolderFn)GetProcAddress(library, "SetOrvexDirectory");
+  auto folder = (FolderFn)GetProcAddress(library, "GetOrvexDirectory");
+  auto fullPath = (FullPathFn)GetProcAddress(library, "GetOrvexFullPathName");
+  auto helpThere = (IndexFn)GetProcAddress(library, "IsHelpFileThere");
+  auto startHelper = (HelperFn)GetProcAddress(library, "DoOrvexExtExeForVista");
+  if (!setFolder || !folder || !fullPath || !helpThere || !startHelper) return 3;
+  setFolder();
+  printf("folder=%s\n", folder());
+  printf("ide=%s\n", fullPath(0));
+  printf("help=%d\n", helpThere(0));
+  printf("helper=%d\n", startHelper(0, 0));
+  return 0;
+}

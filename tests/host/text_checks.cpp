@@ -1,5 +1,5 @@
-// Read-only guarded texts, the library reload and the sequence comparison
-// of text_checks.h.
+// Read-only guarded texts, exports that must exist and the sequence
+// comparison of text_checks.h.
 #include "host/text_checks.h"
 #include "host/host.h"
 #include <gtest/gtest.h>
@@ -13,22 +13,15 @@ char *GuardedReadOnlyText(const char *text) {
   return copy;
 }
 
-FARPROC NeedProc(bool kit, const char *name) {
-  FARPROC proc = HostFind(kit ? KitLibrary() : HostLibrary(), name);
+FARPROC NeedProc(HMODULE module, const char *name) {
+  FARPROC proc = HostFind(module, name);
   if (!proc) {
-    fprintf(stderr, "missing export %s of %s\n", name, kit ? "kitlib.dll" : "orvexlib.dll");
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(module, path, MAX_PATH);
+    fprintf(stderr, "missing export %s of %s\n", name, path);
     abort();
   }
   return proc;
-}
-
-bool HostReloadLibrary() {
-  HMODULE old = HostLibrary();
-  char path[MAX_PATH];
-  if (!GetModuleFileNameA(old, path, MAX_PATH)) return false;
-  FreeLibrary(old);
-  if (GetModuleHandleA(path)) return false;
-  return LoadLibraryA(path) == old;
 }
 
 void ExpectSameSequence(const std::vector<std::string> &expected, const std::vector<std::string> &actual,

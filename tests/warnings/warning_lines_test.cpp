@@ -17,7 +17,7 @@ TEST_F(WarningTable, KeywordTestWithoutBuffer) {
       {0, " Warning W8057", -1}, {0, "Warn", -1}, {0, JAPANESE_LINE, -1}, {1, JAPANESE_LINE, 4},
       {1, ENGLISH_LINE, -1}, {1, "\x8c\x78", -1},
   };
-  auto test = NeedHostProc<KeikokuTest>("IsKeikokuMessage");
+  auto test = WarningProc<KeikokuTest>("IsKeikokuMessage");
   for (const auto &c : cases) {
     HostSetLanguage(c.language);
     char *line = GuardedReadOnlyText(c.line);
@@ -38,7 +38,7 @@ TEST_F(WarningTable, KeywordTestCutsTheCode) {
       {0, "Warning\tW8057 a.c", "\tW8057", "Warning\tW8057"},
       {1, JAPANESE_LINE, " W8057", JAPANESE_WARNING " W8057"},
   };
-  auto test = NeedHostProc<KeikokuTest>("IsKeikokuMessage");
+  auto test = WarningProc<KeikokuTest>("IsKeikokuMessage");
   for (const auto &c : cases) {
     HostSetLanguage(c.language);
     char *line = GuardedText(c.line);
@@ -63,7 +63,7 @@ TEST_F(WarningTable, KeywordTestBoundsTheCode) {
     std::string unit;
     size_t length;
   } cases[] = {{"Warning ", "x", 519}, {"Warning W", "\x88\x9f", 518}};
-  auto test = NeedHostProc<KeikokuTest>("IsKeikokuMessage");
+  auto test = WarningProc<KeikokuTest>("IsKeikokuMessage");
   for (const auto &c : cases) {
     std::string text = c.start;
     while (text.size() < 8 + 600) text += c.unit;
@@ -102,8 +102,8 @@ TEST_F(WarningTable, SwitchFromALine) {
       {1, JAPANESE_LINE, 1, 1, "-w8057", 8057, 1},
       {1, JAPANESE_LINE, 0, 1, "-w-8057", 8057, 0},
   };
-  auto doSwitch = NeedHostProc<LineSwitcher>("DoWarningSwitch");
-  auto disabled = NeedHostProc<LineTest>("IsWarningSwitchDisabled");
+  auto doSwitch = WarningProc<LineSwitcher>("DoWarningSwitch");
+  auto disabled = WarningProc<LineTest>("IsWarningSwitchDisabled");
   for (const SwitchCase &c : cases) {
     SCOPED_TRACE(std::string(c.line) + " state " + std::to_string(c.state) + " selector " +
                  std::to_string(c.selector) + " language " + std::to_string(c.language));

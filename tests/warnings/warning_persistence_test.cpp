@@ -10,7 +10,7 @@ struct NamedState {
 
 static std::vector<NamedState> ChangedStates() {
   std::vector<NamedState> changed;
-  auto names = NeedHostProc<NameAtIndex>("FindWarningAtStarting");
+  auto names = WarningProc<NameAtIndex>("FindWarningAtStarting");
   for (int i = 0; names(i, 0); i++) {
     int state = 0;
     const char *name = names(i, &state);
@@ -26,9 +26,9 @@ static std::string Lowered(std::string text) {
 
 TEST_F(WarningTable, StatesSurviveAReloadAndALanguageChange) {
   char off[] = "Warning W8057 a.c 1: x", on[] = "Warning W8000 a.c 2: y";
-  NeedHostProc<LineSwitcher>("DoWarningSwitch")(off, 0, 0);
-  NeedHostProc<LineSwitcher>("DoWarningSwitch")(on, 1, 0);
-  NeedHostProc<NameSaver>("SaveWarningAtStarting")("W8097", 7);
+  WarningProc<LineSwitcher>("DoWarningSwitch")(off, 0, 0);
+  WarningProc<LineSwitcher>("DoWarningSwitch")(on, 1, 0);
+  WarningProc<NameSaver>("SaveWarningAtStarting")("W8097", 7);
   std::vector<NamedState> saved = ChangedStates();
   std::vector<std::string> names;
   for (const NamedState &s : saved) names.push_back(s.name + "=" + std::to_string(s.state));
@@ -36,11 +36,11 @@ TEST_F(WarningTable, StatesSurviveAReloadAndALanguageChange) {
   std::string switches = ChangedSwitches();
   EXPECT_EQ(switches, "-w8000 -w-8057 -w8097 ");
 
-  ASSERT_TRUE(HostReloadLibrary());
+  Reload();
   EXPECT_EQ(ChangedSwitches(), "");
   HostSetLanguage(1);
   for (const NamedState &s : saved)
-    EXPECT_EQ(NeedHostProc<NameSaver>("SaveWarningAtStarting")(Lowered(s.name).c_str(), s.state), 1) << s.name;
+    EXPECT_EQ(WarningProc<NameSaver>("SaveWarningAtStarting")(Lowered(s.name).c_str(), s.state), 1) << s.name;
   EXPECT_EQ(ChangedSwitches(), switches);
   std::vector<std::string> japaneseNames;
   for (const NamedState &s : ChangedStates()) japaneseNames.push_back(s.name + "=" + std::to_string(s.state));
@@ -53,12 +53,12 @@ TEST_F(WarningTable, SaveByName) {
     int state, result;
   } cases[] = {{"w8057", 7, 1}, {"W8000", -1, 1}, {"W8088", 1, 0}, {"ng W8057", 0, 0},
                {"Warning W8057", 0, 0}, {"", 0, 0}, {"W805", 0, 0}};
-  auto save = NeedHostProc<NameSaver>("SaveWarningAtStarting");
+  auto save = WarningProc<NameSaver>("SaveWarningAtStarting");
   for (const auto &c : cases) EXPECT_EQ(save(c.name, c.state), c.result) << c.name;
   EXPECT_EQ(save(0, 1), 0);
-  EXPECT_STREQ(NeedHostProc<SwitchString>("GetWarningSwitchString")(RowOf(8057), 0), "-w8057");
+  EXPECT_STREQ(WarningProc<SwitchString>("GetWarningSwitchString")(RowOf(8057), 0), "-w8057");
   int state = 0;
-  EXPECT_STREQ(NeedHostProc<NameAtIndex>("FindWarningAtStarting")(RowOf(8057), &state), "W8057");
+  EXPECT_STREQ(WarningProc<NameAtIndex>("FindWarningAtStarting")(RowOf(8057), &state), "W8057");
   EXPECT_EQ(state, 7);
   EXPECT_EQ(StateOf(8000), -1);
 }
@@ -79,8 +79,8 @@ TEST_F(WarningTable, StateReadFromSwitches) {
       {0, "-w-8057", "W8088", 0, 1},
       {1, "-w-8057", "W8057", 1, 0},                  // names are codes in both languages
   };
-  auto read = NeedHostProc<StringSaver>("FindAndSaveWarningInString");
-  auto save = NeedHostProc<NameSaver>("SaveWarningAtStarting");
+  auto read = WarningProc<StringSaver>("FindAndSaveWarningInString");
+  auto save = WarningProc<NameSaver>("SaveWarningAtStarting");
   for (const auto &c : cases) {
     HostSetLanguage(0);
     save("W8057", 1);
@@ -95,9 +95,9 @@ TEST_F(WarningTable, StateReadFromSwitches) {
 // Restoring before any snapshot changes nothing; afterwards it brings back
 // every state of the snapshot.
 TEST_F(WarningTable, Snapshot) {
-  auto save = NeedHostProc<NameSaver>("SaveWarningAtStarting");
-  auto take = NeedHostProc<Snapshot>("SetWarningSwitchSaved");
-  auto restore = NeedHostProc<Snapshot>("GetWarningSwitchSaved");
+  auto save = WarningProc<NameSaver>("SaveWarningAtStarting");
+  auto take = WarningProc<Snapshot>("SetWarningSwitchSaved");
+  auto restore = WarningProc<Snapshot>("GetWarningSwitchSaved");
   save("W8057", 0);
   restore();
   EXPECT_EQ(ChangedSwitches(), "-w-8057 ");

@@ -7,9 +7,9 @@ static const int OFF_BY_DEFAULT[] = {8000, 8001, 8003, 8005, 8009, 8013, 8036, 8
                                      8073, 8074, 8079, 8080, 8084, 8087, 8089, 8090, 8091, 8092};
 
 TEST_F(WarningTable, WalkAtLoad) {
-  auto get = NeedHostProc<SwitchReader>("GetWarningSwitch");
-  auto names = NeedHostProc<NameAtIndex>("FindWarningAtStarting");
-  auto switches = NeedHostProc<SwitchString>("GetWarningSwitchString");
+  auto get = WarningProc<SwitchReader>("GetWarningSwitch");
+  auto names = WarningProc<NameAtIndex>("FindWarningAtStarting");
+  auto switches = WarningProc<SwitchString>("GetWarningSwitchString");
   std::vector<std::string> codes, expectedSwitches, walkedSwitches;
   char key[32];
   const char *description;
@@ -35,9 +35,9 @@ TEST_F(WarningTable, WalkAtLoad) {
 }
 
 TEST_F(WarningTable, PastTheEnd) {
-  auto get = NeedHostProc<SwitchReader>("GetWarningSwitch");
-  auto names = NeedHostProc<NameAtIndex>("FindWarningAtStarting");
-  auto switches = NeedHostProc<SwitchString>("GetWarningSwitchString");
+  auto get = WarningProc<SwitchReader>("GetWarningSwitch");
+  auto names = WarningProc<NameAtIndex>("FindWarningAtStarting");
+  auto switches = WarningProc<SwitchString>("GetWarningSwitchString");
   for (int index : {97, 98, -1, 1000, INT_MIN, INT_MAX})
     for (int selector : {0, 1})
       for (int onlyChanged : {0, 1}) {
@@ -69,7 +69,7 @@ TEST_F(WarningTable, RowsByteForByte) {
       {8057, 1, JAPANESE_WARNING " W8057", ""},
       {8089, 1, JAPANESE_WARNING " W8089", ""},
   };
-  auto get = NeedHostProc<SwitchReader>("GetWarningSwitch");
+  auto get = WarningProc<SwitchReader>("GetWarningSwitch");
   for (const auto &row : rows) {
     char key[14]; // the longest key and its NUL
     const char *description = 0;
@@ -82,14 +82,14 @@ TEST_F(WarningTable, RowsByteForByte) {
 // With onlyChanged 1 a row at its default answers -1 but still delivers its
 // key and description; a changed row answers its state.
 TEST_F(WarningTable, OnlyChanged) {
-  auto get = NeedHostProc<SwitchReader>("GetWarningSwitch");
+  auto get = WarningProc<SwitchReader>("GetWarningSwitch");
   char key[32];
   const char *description = 0;
   EXPECT_EQ(get(RowOf(8057), key, &description, 0, 1), -1);
   EXPECT_STREQ(key, "Warning W8057");
   EXPECT_STREQ(description, "(*)Parameter 'parameter' is never used");
   EXPECT_EQ(get(RowOf(8057), key, &description, 0, 2), 1); // any other mode reports every row
-  NeedHostProc<NameSaver>("SaveWarningAtStarting")("W8057", 0);
+  WarningProc<NameSaver>("SaveWarningAtStarting")("W8057", 0);
   EXPECT_EQ(get(RowOf(8057), key, &description, 0, 1), 0);
-  EXPECT_STREQ(NeedHostProc<SwitchString>("GetWarningSwitchString")(RowOf(8057), 1), "-w-8057");
+  EXPECT_STREQ(WarningProc<SwitchString>("GetWarningSwitchString")(RowOf(8057), 1), "-w-8057");
 }

@@ -5,8 +5,6 @@
 #include "host/text_checks.h"
 #include "host/fresh_library.h"
 #include <gtest/gtest.h>
-#include <algorithm>
-#include <climits>
 #include <string>
 #include <vector>
 
@@ -30,14 +28,6 @@ template <class F> F WarningProc(const char *name) { return NeedProcOf<F>(g_warn
 
 // Row index of a warning code: ascending from W8000, W8088 missing.
 inline int RowOf(int code) { return code - 8000 - (code > 8088 ? 1 : 0); }
-
-// The code of every row in table order, "W8000" to "W8097".
-inline std::vector<std::string> AllCodes() {
-  std::vector<std::string> codes;
-  for (int code = 8000; code <= 8097; code++)
-    if (code != 8088) codes.push_back("W" + std::to_string(code));
-  return codes;
-}
 
 inline int StateOf(int code) {
   char key[32];

@@ -11,35 +11,34 @@ dll=$build/bin/orvexlib.dll
 nm=i686-w64-mingw32-nm objdump=i686-w64-mingw32-objdump
 [ -f "$dll" ] || { echo "missing $dll"; exit 1; }
 
+declare -A exported decoration expected
+while read -r name; do exported[$name]=1; done < <(
+  $objdump -p "$dll" | awk '/\[Ordinal\/Name Pointer\] Table/{t=1;next} t&&/^[ \t]*\[/{print $NF} t&&/^$/{t=0}')
+while read -r symbol; do
+  name=${symbol#_}; decoration[${name%@*}]=${symbol##*@}
+done < <($nm "$dll" | awk '$2=="T" && $3 ~ /^_.*@[0-9]+$/ {print $3}')
+while read -r name count; do expected[$name]=$count; done < <(
+  cat "$exports"/*.txt | sed 's/#.*//' | awk 'NF>=2{print $1, $2}')
+
 fail=0
-exported=$($objdump -p "$dll" | awk '/\[Ordinal\/Name Pointer\] Table/{t=1;next} t&&/^[ \t]*\[/{print $NF} t&&/^$/{t=0}')
-symbols=$($nm "$dll" | awk '$2=="T"{print $3}')
-expected=$(cat "$exports"/*.txt | sed 's/#.*//' | awk 'NF>=2{print $1, $2}')
-
-while read -r name count; do
-  [ -n "$name" ] || continue
-  if ! grep -qx -- "$name" <<<"$exported"; then
-    echo "not exported: $name"; fail=1; continue
+for name in "${!expected[@]}"; do
+  want=$((expected[$name] * 4))
+  if [ -z "${exported[$name]:-}" ]; then
+    echo "not exported: $name"; fail=1
+  elif [ "${decoration[$name]:-none}" != "$want" ]; then
+    echo "wrong argument size: $name has @${decoration[$name]:-none}, expected @$want"; fail=1
   fi
-  want="_${name}@$((count * 4))"
-  if ! grep -qx -- "$want" <<<"$symbols"; then
-    have=$(grep -- "^_${name}@" <<<"$symbols" | head -1)
-    echo "wrong argument size: $name is ${have:-undecorated}, expected $want"; fail=1
-  fi
-done <<<"$expected"
-
-while read -r name; do
-  [ -n "$name" ] || continue
+done
+for name in "${!exported[@]}"; do
   case "$name" in *@*) echo "decorated export: $name"; fail=1; continue;; esac
-  grep -q -- "^$name " <<<"$expected" || { echo "export not in the argument list: $name"; fail=1; }
-done <<<"$exported"
+  [ -n "${expected[$name]:-}" ] || { echo "export not in the argument list: $name"; fail=1; }
+done
 
-for dll_file in "$build"/bin/orvexlib.dll "$build"/bin/kitlib.dll "$build"/bin/kitmsg.dll "$build"/bin/orvexmsg.dll; do
-  if $objdump -p "$dll_file" | grep -iE 'DLL Name: *(libgcc|libstdc|libwinpthread|msvcp)' ; then
-    echo "compiler runtime imported by $dll_file"; fail=1
+for file in orvexlib kitlib kitmsg orvexmsg; do
+  if $objdump -p "$build/bin/$file.dll" | grep -iE 'DLL Name: *(libgcc|libstdc|libwinpthread|msvcp)'; then
+    echo "compiler runtime imported by $file.dll"; fail=1
   fi
 done
 
-count=$(grep -c . <<<"$expected")
-[ $fail = 0 ] && echo "i686: $count exports checked, names undecorated, no runtime DLL imported"
+[ $fail = 0 ] && echo "i686: ${#expected[@]} exports checked, names undecorated, no runtime DLL imported"
 exit $fail

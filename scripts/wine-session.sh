@@ -7,7 +7,7 @@ if [ -z "$ORVEX_IN_SESSION" ]; then
   export ORVEX_IN_SESSION=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix}
 mkdir -p "$WINEPREFIX"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

@@ -131,4 +131,60 @@ TEST_F(Chain, FileModeRedirectsEachCommandToItsOwnFile) {
   DeleteFileA(step.c_str());
 }
 
+ULONGLONG ThreadCpuMilliseconds() {
+  FILETIME created, exited, kernel, user;
+  GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
+  ULARGE_INTEGER k = {{kernel.dwLowDateTime, kernel.dwHighDateTime}}, u = {{user.dwLowDateTime, user.dwHighDateTime}};
+  return (k.QuadPart + u.QuadPart) / 10000;
+}
+
+// While the tool is silent the host's thread sleeps in the wait instead of
+// spinning through it: a busy thread would take a core from the compiler.
+TEST_F(Chain, WaitForASilentToolTakesLittleProcessorTime) {
+  ULONGLONG before = ThreadCpuMilliseconds();
+  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"s1500", "ox"})});
+  ULONGLONG used = ThreadCpuMilliseconds() - before;
+  EXPECT_GE(run.milliseconds, 1500u);
+  EXPECT_LT(used, 300u) << "processor time of the waiting thread in ms";
+}
+
+// The host's messages flow during the wait; a quit request among them is kept
+// for the host's own loop.
+TEST_F(Chain, HostMessagesFlowDuringTheWaitAndQuitIsKept) {
+  int timerTicks = 0;
+  static int *ticks;
+  ticks = &timerTicks;
+  UINT_PTR timer = SetTimer(0, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ++*ticks; });
+  RecorderOnNote([](const Note &note) {
+    if (note.code == 9 && note.value == '#') PostQuitMessage(7);
+  });
+  CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"o\\x23", "s400", "ox"})});
+  KillTimer(0, timer);
+  EXPECT_GE(timerTicks, 3);
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, 0, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 7u);
+}
+
+// A call made while a call runs (here from a notification handler) is refused
+// with an empty record and no notification; the running call goes on.
+TEST_F(Chain, SecondCallDuringACallIsRefused) {
+  static RUNNERRESULT nested;
+  static size_t notesBefore, notesAfter;
+  nested.processId = 1;
+  RecorderOnNote([](const Note &note) {
+    if (note.code != 1) return;
+    notesBefore = RecorderNotes().size();
+    char program[] = "host.exe", title[] = "T";
+    std::string list = MainList("pipe", "DUMMY", EmitPath(), {"oy"});
+    char *argv[] = {program, title, &list[0], nullptr};
+    nested = HostProc<MYEXECUTEBYMYMAIN>("myExecuteByMyMain")(3, argv);
+    notesAfter = RecorderNotes().size();
+  });
+  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"ox"})});
+  EXPECT_EQ(nested.processId, 0u);
+  EXPECT_EQ(notesBefore, notesAfter);
+  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ox"})), Text("x"), N(2), N(0)}));
+}
+
 } // namespace

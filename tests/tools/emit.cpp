@@ -9,6 +9,8 @@
 //            "G<its process id>\n"
 //   p        write "P<own process id>\n"
 //   t        write "T<console title>\n"
+//   f<path>  write the file's bytes to standard output, a line at a time with
+//            a short pause between lines (as a compiler reports)
 // Writes go straight to the handles, unbuffered, so every byte leaves at once.
 #include <windows.h>
 #include <stdio.h>
@@ -64,6 +66,23 @@ static void WritePattern(long count) {
   }
 }
 
+static void WriteFileLines(const char *path) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING, 0, 0);
+  if (file == INVALID_HANDLE_VALUE) return;
+  std::string bytes;
+  char chunk[4096];
+  DWORD got;
+  while (ReadFile(file, chunk, sizeof chunk, &got, 0) && got) bytes.append(chunk, got);
+  CloseHandle(file);
+  for (size_t start = 0; start < bytes.size();) {
+    size_t end = bytes.find('\n', start);
+    end = end == std::string::npos ? bytes.size() : end + 1;
+    Write(STD_OUTPUT_HANDLE, bytes.substr(start, end - start));
+    start = end;
+    Sleep(40);
+  }
+}
+
 static void StartGrandchild(const char *milliseconds) {
   char self[MAX_PATH], line[MAX_PATH + 40];
   GetModuleFileNameA(0, self, MAX_PATH);
@@ -93,6 +112,7 @@ int main(int argc, char **argv) {
     case 's': Sleep((DWORD)atol(value)); break;
     case 'x': exitCode = atoi(value); break;
     case 'g': StartGrandchild(value); break;
+    case 'f': WriteFileLines(value); break;
     case 't': {
       char title[512] = "";
       GetConsoleTitleA(title, sizeof title);

@@ -9,7 +9,7 @@
 
 // Longest sleep of one pass of the pipe-mode wait: the pass wakes at once for
 // a message or the reader's end, and at least this often for the kill key.
-enum { WAIT_PASS_MS = 20 };
+enum { WAIT_PASS_MS = 50 };
 
 // The call's parameters and start-up record. Written by the runner's thread
 // during a call; the reader never touches them.

@@ -9,6 +9,7 @@
 //            "G<its process id>\n"
 //   p        write "P<own process id>\n"
 //   t        write "T<console title>\n"
+//   q        write "Q<performance counter>\n", read right before the write
 //   f<path>  write the file's bytes to standard output, a line at a time with
 //            a short pause between lines (as a compiler reports)
 // Writes go straight to the handles, unbuffered, so every byte leaves at once.
@@ -113,6 +114,12 @@ int main(int argc, char **argv) {
     case 'x': exitCode = atoi(value); break;
     case 'g': StartGrandchild(value); break;
     case 'f': WriteFileLines(value); break;
+    case 'q': {
+      LARGE_INTEGER now;
+      QueryPerformanceCounter(&now);
+      Write(STD_OUTPUT_HANDLE, "Q" + std::to_string(now.QuadPart) + "\n");
+      break;
+    }
     case 't': {
       char title[512] = "";
       GetConsoleTitleA(title, sizeof title);

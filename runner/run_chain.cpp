@@ -126,7 +126,6 @@ static int TakeNextStep(int *code, int *endCode) {
 
 static void RunChain(RUNNERRESULT *record) {
   RunnerNotify(30, 0);
-  CaptureBegin();
   SetUpStartup();
   int code = 1, endCode = 2, newList = 1;
   for (;;) {

@@ -67,7 +67,7 @@ int DetectorTakePending(void);     // the pending code, cleared
 int KillKey(void);
 
 // ---- Capture of each command's output (capture.cpp) ----
-void CaptureBegin(void);          // security attributes for a call
+void CaptureBegin(void);          // at the start of a call: security attributes, nothing captured yet
 // Pipe mode: a fresh pipe and reader; file mode: the redirection named in the
 // working list (searched anew for a new list, appended to for further values
 // of a repeated step). Puts the handles into the start-up record.

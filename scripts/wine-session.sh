@@ -14,6 +14,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
 fi
 /usr/bin/wineserver -p >/dev/null 2>&1 </dev/null
+# Wine's own service processes start with the first program of the session
+# and keep its standard handles: start them from a program whose output goes
+# nowhere, or a test's output pipe stays open and ctest waits for it.
+/usr/lib/wine/wine64 cmd.exe /c exit >/dev/null 2>&1 </dev/null
 "$@"
 status=$?
 /usr/bin/wineserver -k >/dev/null 2>&1

@@ -144,8 +144,9 @@ extern "C" int KITAPI TerminateExefileByItsName(LPCSTR executable) {
   lstrcpynA(name, GetFileName(0, (LPSTR)executable), MAX_PATH);
   Remove95Quotation(name);
   size_t length = strlen(name);
-  if (length && name[length - 1] == '"') name[length - 1] = 0;
-  if (!name[0]) return 0;
+  if (length && name[length - 1] == '"') name[--length] = 0;
+  if (!length) return 0;
+  if (!strchr(name, '.') && length + 4 < MAX_PATH) strcat(name, ".exe"); // as the system ran it
   std::vector<DWORD> ended;
   DWORD self = GetCurrentProcessId();
   for (int pass = 0; pass < 16; pass++) {

@@ -108,6 +108,19 @@ TEST_F(Stop, KeepGoingCheckStopsALaterStep) {
                                        N(21, 0), AnyNumberOf(25), AnyValue(26), N(0)}));
 }
 
+// A step may name its tool without ".exe", as the system allows; the stop
+// still finds it.
+TEST_F(Stop, StopReachesAToolNamedWithoutItsExtension) {
+  PressOnMark([] { KitProc<KitIntProc>("KitPressKey")(VK_ESCAPE); });
+  std::string bare = EmitPath().substr(0, EmitPath().size() - 4);
+  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {}),
+                               StepList('2', bare, {"o\\x23", "s300", "ob", "s8000"})});
+  ASSERT_EQ(CountOf(run.notes, 26), 1);
+  EXPECT_GE(run.notes[run.notes.size() - 2].value, 1);
+  EXPECT_FALSE(ProcessRunning(run.record.processId));
+  EXPECT_LT(run.milliseconds, 6000u);
+}
+
 DWORD StartSleeper(DWORD milliseconds) {
   std::string line = "\"" + EmitPath() + "\" s" + std::to_string(milliseconds);
   STARTUPINFOA startup = {};

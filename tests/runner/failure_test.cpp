@@ -145,6 +145,25 @@ TEST_F(Failure, HostileVectorsNeverCrash) {
   for (char *text : {program, title, list, lone}) FreeGuarded(text);
 }
 
+// The runner works on copies: the host's texts may sit in read-only memory
+// and are never changed (blanks and quotes stay encoded, no field cut).
+TEST_F(Failure, HostTextsAreOnlyRead) {
+  std::string listText = MainList("pipe", "DUMMY", "\t" + EmitPath() + "\t", {"oa\ab"});
+  std::string stepText = StepList('1', EmitPath(), {"oR", "o1?o2"});
+  char *program = GuardedText("host.exe"), *title = GuardedText("My\atitle");
+  char *list = GuardedText(listText.c_str()), *step = GuardedText(stepText.c_str());
+  DWORD old;
+  for (char *text : {program, title, list, step}) VirtualProtect(text, strlen(text) + 1, PAGE_READONLY, &old);
+  char *argv[] = {program, title, list, step, nullptr};
+  RunOutcome run = CallRunnerRaw(4, argv);
+  EXPECT_EQ(CountOf(run.notes, 29), 1);
+  EXPECT_NE(BytesOf(run.notes).find("emit.exe\" oa b\r\na"), std::string::npos);
+  EXPECT_EQ(std::string(list), listText);
+  EXPECT_EQ(std::string(step), stepText);
+  EXPECT_STREQ(title, "My\atitle");
+  for (char *text : {program, title, list, step}) FreeGuarded(text);
+}
+
 // Notifications to a number that is no window go nowhere; the chain still runs.
 TEST_F(Failure, WindowThatIsNoWindow) {
   std::string list = ",12345," + std::to_string(RUNNER_MESSAGE) + ",0,pipe,DUMMY," + EmitPath() + ",ox";

@@ -100,6 +100,41 @@ static LRESULT CALLBACK OutputWindow(HWND window, UINT message, WPARAM wParam, L
   return 0;
 }
 
+typedef void(__stdcall *SETORVEXDIRECTORY)(void);
+typedef int(__stdcall *ONHELPATCOMMAND)(HWND, UINT, WPARAM, LPARAM);
+typedef int(__stdcall *GETHELPIDFORFUNCTIONS)(LPCSTR);
+typedef int(__stdcall *CALLCHELPATFUNCTION)(HWND, int);
+typedef int(__stdcall *KITJOURNALCOUNT)(void);
+typedef int(__stdcall *KITJOURNALLINE)(int, LPSTR, int);
+
+// The help menu and the runtime-library lookup, as the host uses them: the
+// product folder is the demo's own, and the Kitlib stand-in journals each
+// help request instead of opening a viewer.
+static void ShowHelpRequests(HMODULE library, HWND window) {
+  HMODULE kitlib = GetModuleHandleA("kitlib.dll");
+  auto setFolder = (SETORVEXDIRECTORY)(void *)GetProcAddress(library, "SetOrvexDirectory");
+  auto onHelp = (ONHELPATCOMMAND)(void *)GetProcAddress(library, "OnHelpAtCommand");
+  auto topicOf = (GETHELPIDFORFUNCTIONS)(void *)GetProcAddress(library, "GetHelpIdForFunctions");
+  auto callHelp = (CALLCHELPATFUNCTION)(void *)GetProcAddress(library, "CallCHelpAtFunction");
+  auto journalCount = (KITJOURNALCOUNT)(void *)GetProcAddress(kitlib, "KitJournalCount");
+  auto journalLine = (KITJOURNALLINE)(void *)GetProcAddress(kitlib, "KitJournalLine");
+  if (!setFolder || !onHelp || !topicOf || !callHelp || !journalCount || !journalLine) {
+    Print("help operations not found\n");
+    return;
+  }
+  setFolder();
+  Print("\nHelp menu command 40149 (compiler switches): answer " +
+        std::to_string(onHelp(window, WM_COMMAND, 40149, 0)) + "\n");
+  int topic = topicOf("printf");
+  Print("Help topic of \"printf\": " + std::to_string(topic) + ", opened: answer " +
+        std::to_string(callHelp(window, topic)) + "\n");
+  Print("Help requests recorded by Kitlib:\n");
+  for (int i = 0, count = journalCount(); i < count; i++) {
+    char line[1024];
+    if (journalLine(i, line, sizeof line) > 0) Print(std::string("    ") + Convert(line, 932, CP_UTF8) + "\n");
+  }
+}
+
 static std::string Folder(const std::string &path) { return path.substr(0, path.find_last_of('\\') + 1); }
 
 int main() {
@@ -155,6 +190,7 @@ int main() {
            "Last tool: process id %lu. Results file: %lu bytes, the tools' Shift-JIS bytes unchanged.\n",
            record.processId, results.nFileSizeLow);
   Print(summary);
+  ShowHelpRequests(library, window);
   DestroyWindow(window);
   return 0;
 }

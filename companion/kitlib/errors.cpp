@@ -40,19 +40,6 @@ static void AppendPart(char *text, size_t *length, const char *part, const char 
   AppendSjis(text, kTextSize, length, part);
 }
 
-static int ShowErrorText(HWND owner, LPCSTR message, LPCSTR title, LPCSTR detail, int showError, DWORD error);
-
-// The box of both error entries; `error` is the one pending at their entry.
-static int ShowErrorBox(HINSTANCE instance, HWND owner, LPCSTR detail, int messageId, int titleId,
-                        int showError, DWORD error) {
-  int language = GetLanguage();
-  char message[kLoadSize], title[kTextSize];
-  message[0] = title[0] = 0;
-  if (messageId) KitLoadText(instance, messageId, language, message, sizeof message);
-  if (titleId) KitLoadText(instance, titleId, language, title, sizeof title);
-  return ShowErrorText(owner, message, title, detail, showError, error);
-}
-
 // The box of a message and title given as texts.
 static int ShowErrorText(HWND owner, LPCSTR message, LPCSTR title, LPCSTR detail, int showError, DWORD error) {
   char text[kTextSize], osLine[kTextSize];
@@ -73,6 +60,17 @@ static int ShowErrorText(HWND owner, LPCSTR message, LPCSTR title, LPCSTR detail
   AppendPart(text, &length, detail, "\n");
   AppendPart(text, &length, osLine, "\n\n");
   return _myMessageBox(owner, text, title, g_errorBoxStyle);
+}
+
+// The box of both error entries; `error` is the one pending at their entry.
+static int ShowErrorBox(HINSTANCE instance, HWND owner, LPCSTR detail, int messageId, int titleId,
+                        int showError, DWORD error) {
+  int language = GetLanguage();
+  char message[kLoadSize], title[kTextSize];
+  message[0] = title[0] = 0;
+  if (messageId) KitLoadText(instance, messageId, language, message, sizeof message);
+  if (titleId) KitLoadText(instance, titleId, language, title, sizeof title);
+  return ShowErrorText(owner, message, title, detail, showError, error);
 }
 
 extern "C" int KITAPI _MyLoadDosErrorMessage(HINSTANCE instance, HWND owner, LPCSTR detail, int messageId,

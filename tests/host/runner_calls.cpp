@@ -1,0 +1,76 @@
+// Calling the runner in-process as the host does (through GetProcAddress),
+// and the parameter lists of the runner's tests.
+#include "host/runner_calls.h"
+#include "host/host.h"
+#include <fstream>
+#include <sstream>
+
+RunOutcome CallRunnerRaw(int argc, char **argv) {
+  auto execute = HostProc<MYEXECUTEBYMYMAIN>("myExecuteByMyMain");
+  RecorderClear();
+  RunOutcome outcome = {};
+  DWORD start = GetTickCount();
+  outcome.record = execute(argc, argv);
+  outcome.milliseconds = GetTickCount() - start;
+  outcome.notes = RecorderNotes();
+  return outcome;
+}
+
+RunOutcome CallRunner(const std::vector<std::string> &entries) {
+  std::vector<std::string> texts = entries;
+  texts.insert(texts.begin(), "host.exe");
+  std::vector<char *> argv;
+  for (std::string &text : texts) argv.push_back(&text[0]);
+  argv.push_back(nullptr);
+  return CallRunnerRaw((int)texts.size(), argv.data());
+}
+
+static std::string Join(const std::vector<std::string> &fields, char separator) {
+  std::string text;
+  for (const std::string &field : fields) text += separator + field;
+  return text;
+}
+
+std::string MainList(const std::string &mode, const std::string &results, const std::string &executable,
+                     const std::vector<std::string> &arguments, char separator) {
+  std::vector<std::string> fields = {std::to_string((ULONG_PTR)RecorderWindow()),
+                                     std::to_string(RUNNER_MESSAGE), "0", mode, results, executable};
+  fields.insert(fields.end(), arguments.begin(), arguments.end());
+  return Join(fields, separator);
+}
+
+std::string StepList(char kind, const std::string &executable, const std::vector<std::string> &arguments,
+                     char separator) {
+  return std::string(1, kind) + executable + Join(arguments, separator);
+}
+
+std::string Echo(const std::vector<std::string> &arguments, const char *tool) {
+  std::string text = tool;
+  for (const std::string &argument : arguments) text += " " + argument;
+  return text + "\r\n";
+}
+
+std::string EmitPath() { return ToolPath("emit"); }
+
+std::string TempFile(const char *name) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  std::string path = std::string(folder) + "orvex_runner_" + std::to_string(GetCurrentProcessId()) + "_" + name;
+  DeleteFileA(path.c_str());
+  return path;
+}
+
+std::string FileBytes(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool ProcessRunning(DWORD processId) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId);
+  if (!process) return false;
+  bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  CloseHandle(process);
+  return running;
+}

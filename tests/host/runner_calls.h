@@ -1,0 +1,37 @@
+// Calling the runner as a host does, and composing its parameter lists.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "host/notifications.h"
+#include "runner/runner.h"
+
+enum { RUNNER_MESSAGE = WM_APP + 7 };
+
+struct RunOutcome {
+  RUNNERRESULT record;
+  std::vector<Note> notes;
+  DWORD milliseconds; // how long the call took
+};
+
+// Calls myExecuteByMyMain with argv = {"host.exe", entries..., null} and the
+// notes the recorder window took meanwhile (the window must be open).
+RunOutcome CallRunner(const std::vector<std::string> &entries);
+// The same with argc and argv exactly as given.
+RunOutcome CallRunnerRaw(int argc, char **argv);
+
+// ",window,message,language,mode,results,executable,arguments..." with the
+// recorder window and message; `separator` replaces the comma.
+std::string MainList(const std::string &mode, const std::string &results, const std::string &executable,
+                     const std::vector<std::string> &arguments, char separator = ',');
+// A follow-up step: kind '1' (repeated) or '2' (final), then the fields.
+std::string StepList(char kind, const std::string &executable, const std::vector<std::string> &arguments,
+                     char separator = ',');
+// What the output window shows of a command: "emit.exe arguments\r\n".
+std::string Echo(const std::vector<std::string> &arguments, const char *tool = "emit.exe");
+
+std::string EmitPath();
+// A fresh path in the tests' own temporary folder (the file is removed).
+std::string TempFile(const char *name);
+std::string FileBytes(const std::string &path);
+bool ProcessRunning(DWORD processId);

@@ -1,0 +1,190 @@
+// Successful chains end to end: a real tool started by the runner, its output
+// streamed to the recorder window, the exact notification sequences, the
+// results file, file mode, quoted paths and the record returned.
+#include <gtest/gtest.h>
+#include "host/host.h"
+#include "host/runner_calls.h"
+
+namespace {
+
+class Chain : public ::testing::Test {
+protected:
+  void SetUp() override { RecorderOpen(RUNNER_MESSAGE); }
+  void TearDown() override { RecorderClose(); }
+};
+
+TEST_F(Chain, MainCommandStreamsItsOutputAndFillsTheRecord) {
+  RunOutcome run = CallRunner({"Build", MainList("pipe", "DUMMY", EmitPath(), {"ohello\\n", "eworld"})});
+  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ohello\\n", "eworld"})), Text("hello\nworld"),
+                                       N(2), N(0)}));
+  EXPECT_NE(run.record.process, nullptr);
+  EXPECT_EQ(run.record.thread, nullptr);
+  EXPECT_NE(run.record.processId, 0u);
+  EXPECT_NE(run.record.threadId, 0u);
+  EXPECT_EQ(run.record.zero1 | run.record.zero6 | run.record.zero7, 0u);
+}
+
+// Each row: the steps behind a main command that writes "M", and what follows
+// the main command's end code 2. Steps are kind, then the fields.
+struct StepCase {
+  const char *name;
+  std::vector<std::string> steps;
+  std::vector<Expected> after;
+};
+
+static std::vector<StepCase> StepCases() {
+  std::string emit = EmitPath();
+  return {
+      {"repeated step with three values",
+       {StepList('1', emit, {"oR", "oa?ob?oc"})},
+       {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(19), Text(Echo({"oR", "ob"})), Text("Rb"), N(19),
+        Text(Echo({"oR", "oc"})), Text("Rc"), N(29)}},
+      {"repeated step with one value", {StepList('1', emit, {"oR", "oa"})},
+       {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(16)}},
+      {"repeated step without a third field", {StepList('1', emit, {"oR"})},
+       {N(15), Text(Echo({"oR"})), Text("R"), N(16)}},
+      {"repeated step, then a final step", {StepList('1', emit, {"oR", "oa?ob"}), StepList('2', emit, {"oF"})},
+       {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(19), Text(Echo({"oR", "ob"})), Text("Rb"), N(29), N(3),
+        Text(Echo({"oF"})), Text("F"), N(4)}},
+      {"two final steps", {StepList('2', emit, {"oF"}), StepList('2', emit, {"oG"})},
+       {N(3), Text(Echo({"oF"})), Text("F"), N(4), N(3), Text(Echo({"oG"})), Text("G"), N(4)}},
+      {"a first step of no kind leaves the final second step", {"3" + emit, StepList('2', emit, {"oG"})},
+       {N(3), Text(Echo({"oG"})), Text("G"), N(4)}},
+      {"a second step runs only when it is final", {StepList('1', emit, {"oR"}), StepList('1', emit, {"oS"})},
+       {N(15), Text(Echo({"oR"})), Text("R"), N(16)}},
+  };
+}
+
+TEST_F(Chain, FollowUpStepsRunInOrderWithTheirCodes) {
+  for (const StepCase &row : StepCases()) {
+    SCOPED_TRACE(row.name);
+    std::vector<std::string> entries = {"Build", MainList("pipe", "DUMMY", EmitPath(), {"oM"})};
+    entries.insert(entries.end(), row.steps.begin(), row.steps.end());
+    std::vector<Expected> want = {N(30), N(1), Text(Echo({"oM"})), Text("M"), N(2)};
+    want.insert(want.end(), row.after.begin(), row.after.end());
+    want.push_back(N(0));
+    EXPECT_TRUE(FollowsTable(CallRunner(entries).notes, want));
+  }
+}
+
+// Every command of a chain is captured into the results file, byte for byte,
+// without the echo of the command lines.
+TEST_F(Chain, ResultsFileHoldsTheOutputOfEveryStep) {
+  std::string results = TempFile("chain.txt");
+  CallRunner({"Build", MainList("pipe", results, EmitPath(), {"oM\\r\\n"}),
+              StepList('1', EmitPath(), {"oR", "oa?ob"}), StepList('2', EmitPath(), {"eF\\0!"})});
+  EXPECT_EQ(FileBytes(results), std::string("M\r\nRaRbF\0!", 10));
+  DeleteFileA(results.c_str());
+}
+
+TEST_F(Chain, DummyInAnyCaseMeansNoResultsFile) {
+  for (const char *dummy : {"Dummy", "dummy", "DuMmY"}) {
+    DeleteFileA(dummy);
+    RunOutcome run = CallRunner({"Build", MainList("pipe", dummy, EmitPath(), {"ox"})});
+    EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ox"})), Text("x"), N(2), N(0)})) << dummy;
+    EXPECT_EQ(GetFileAttributesA(dummy), INVALID_FILE_ATTRIBUTES) << dummy;
+  }
+}
+
+// The host writes blanks as BEL and double quotes as TAB so that a list
+// survives a command line; the runner turns them back, tests the executable
+// without its quotes, runs it with them, and names it in the console title.
+TEST_F(Chain, QuotedExecutablePathWithBlanks) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  std::string folder = std::string(temp) + "orvex runner tool " + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), 0);
+  std::string tool = folder + "\\emit.exe";
+  ASSERT_TRUE(CopyFileA(EmitPath().c_str(), tool.c_str(), FALSE));
+  std::string encoded = "\t" + tool + "\t";
+  for (char &c : encoded)
+    if (c == ' ') c = '\a';
+  RunOutcome run = CallRunner({"My\abuild", MainList("pipe", "DUMMY", encoded, {"t"})});
+  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text("emit.exe\" t\r\n"), Text("TMy build (emit.exe)\n"),
+                                       N(2), N(0)}));
+  DeleteFileA(tool.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+// The separator is any byte, and a Shift-JIS trail byte equal to it (0x7C in
+// "ポ" 0x83 0x7C) does not split a field.
+TEST_F(Chain, SeparatorIsNeverTakenFromInsideACharacter) {
+  RunOutcome run = CallRunner({"Build", MainList("pipe", "DUMMY", EmitPath(), {"o\x83|!"}, '|')});
+  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"o\x83|!"})), Text("\x83|!"), N(2), N(0)}));
+}
+
+// File mode: no pipe and no reader; the tool's output goes to the file named
+// behind the redirection mark, which is cut from its arguments.
+TEST_F(Chain, FileModeRedirectsEachCommandToItsOwnFile) {
+  std::string main = TempFile("main out.txt"), step = TempFile("step.txt");
+  std::string quotedMain = "\t" + main + "\t";
+  for (char &c : quotedMain)
+    if (c == ' ') c = '\a';
+  RunOutcome run = CallRunner({"Build", MainList("*_*", "DUMMY", EmitPath(), {"ohello", ">" + quotedMain}),
+                               StepList('1', EmitPath(), {"oR", "oa?ob", ">" + step})});
+  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ohello", ""})), N(2), N(15),
+                                       Text(Echo({"oR", "oa", ""})), N(19), Text(Echo({"oR", "ob", ""})), N(29),
+                                       N(0)}));
+  EXPECT_EQ(FileBytes(main), "hello");
+  EXPECT_EQ(FileBytes(step), "RaRb"); // each value of a repeated step adds to the step's file
+  DeleteFileA(main.c_str());
+  DeleteFileA(step.c_str());
+}
+
+ULONGLONG ThreadCpuMilliseconds() {
+  FILETIME created, exited, kernel, user;
+  GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
+  ULARGE_INTEGER k = {{kernel.dwLowDateTime, kernel.dwHighDateTime}}, u = {{user.dwLowDateTime, user.dwHighDateTime}};
+  return (k.QuadPart + u.QuadPart) / 10000;
+}
+
+// While the tool is silent the host's thread sleeps in the wait instead of
+// spinning through it: a busy thread would take a core from the compiler.
+TEST_F(Chain, WaitForASilentToolTakesLittleProcessorTime) {
+  ULONGLONG before = ThreadCpuMilliseconds();
+  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"s1500", "ox"})});
+  ULONGLONG used = ThreadCpuMilliseconds() - before;
+  EXPECT_GE(run.milliseconds, 1500u);
+  EXPECT_LT(used, 300u) << "processor time of the waiting thread in ms";
+}
+
+// The host's messages flow during the wait; a quit request among them is kept
+// for the host's own loop.
+TEST_F(Chain, HostMessagesFlowDuringTheWaitAndQuitIsKept) {
+  int timerTicks = 0;
+  static int *ticks;
+  ticks = &timerTicks;
+  UINT_PTR timer = SetTimer(0, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ++*ticks; });
+  RecorderOnNote([](const Note &note) {
+    if (note.code == 9 && note.value == '#') PostQuitMessage(7);
+  });
+  CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"o\\x23", "s400", "ox"})});
+  KillTimer(0, timer);
+  EXPECT_GE(timerTicks, 3);
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, 0, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 7u);
+}
+
+// A call made while a call runs (here from a notification handler) is refused
+// with an empty record and no notification; the running call goes on.
+TEST_F(Chain, SecondCallDuringACallIsRefused) {
+  static RUNNERRESULT nested;
+  static size_t notesBefore, notesAfter;
+  nested.processId = 1;
+  RecorderOnNote([](const Note &note) {
+    if (note.code != 1) return;
+    notesBefore = RecorderNotes().size();
+    char program[] = "host.exe", title[] = "T";
+    std::string list = MainList("pipe", "DUMMY", EmitPath(), {"oy"});
+    char *argv[] = {program, title, &list[0], nullptr};
+    nested = HostProc<MYEXECUTEBYMYMAIN>("myExecuteByMyMain")(3, argv);
+    notesAfter = RecorderNotes().size();
+  });
+  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"ox"})});
+  EXPECT_EQ(nested.processId, 0u);
+  EXPECT_EQ(notesBefore, notesAfter);
+  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ox"})), Text("x"), N(2), N(0)}));
+}
+
+} // namespace

@@ -17,9 +17,6 @@ extern "C" {
 // Cuts `path` in place at its last backslash, keeping the backslash of a
 // drive root ("C:\"). Returns `path`; null for null.
 LPSTR KITAPI GetDirectoryPathInFile(LPSTR path);
-// The file-name part of `path` (after its last backslash, slash or drive
-// colon; blanks belong to the name); `zero` is 0. Null for null.
-LPSTR KITAPI GetFileName(int zero, LPSTR path);
 // The dot of the file name's extension, or null when the name has none.
 LPSTR KITAPI GetFileExtension(LPCSTR path);
 // 1 when the extension of `name` is `extension` (no dot), ASCII letters folded.
@@ -66,14 +63,10 @@ int KITAPI DosErrorMessage(HWND owner, LPCSTR path, LPCSTR text, LPCSTR title, i
 int KITAPI ThisFolderRelatedToSystemFolder(LPCSTR path, int mode);
 
 // ---- Double quotes ----
-// (Add95QuotationForAnySpaceIfNotThere is in frame/kitlib_product.h.)
+// (Remove95Quotation and Add95Quotation are in frame/kitlib_redirect.h,
+// Add95QuotationForAnySpaceIfNotThere in frame/kitlib_product.h.)
 // 1 when the text starts and ends with a double quote (two bytes at least).
 int KITAPI Is95QuotationMarkThere(LPCSTR text);
-// Removes enclosing double quotes in place: 1 removed, 0 none were there.
-int KITAPI Remove95Quotation(LPSTR text);
-// Encloses the text in double quotes in place (room for two more bytes):
-// 1 added, 0 when it was quoted already.
-int KITAPI Add95Quotation(LPSTR text);
 
 // ---- Lines ----
 // 1 when the byte can follow a lead byte in a two-byte character.

@@ -47,6 +47,16 @@ extern "C" int ORVEXAPI IsFileEffectiveSourceFile(LPCSTR name, int flags) {
 extern "C" LPCSTR ORVEXAPI GetCompileSourceExtWindowsSeparatedBySpace(void) { return kWindowsSources; }
 extern "C" LPCSTR ORVEXAPI GetCompileSourceExtConsoleSeparatedBySpace(void) { return kConsoleSources; }
 
+// The file-name part of a path: behind its last backslash, slash or drive
+// colon. Kitlib's GetFileName reads a command line and stops at a blank
+// outside quotes, but these paths are unquoted and may hold blanks.
+static LPSTR NamePart(LPSTR path) {
+  LPSTR name = path;
+  for (LPSTR p = path; *p; p += SjisCharLength(p))
+    if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
+  return name;
+}
+
 // The dot's position is given in the text as returned: when quotes are put
 // back the text moves one byte on, and the position moves with it, so that
 // writing the removed byte there never lands inside the name.
@@ -54,8 +64,7 @@ extern "C" LPSTR ORVEXAPI GetFileNameWithoutExtension(LPSTR path, int nameOnly, 
   if (removed) *removed = 0;
   if (!path) return 0;
   int quoted = Remove95Quotation(path);
-  LPSTR result = nameOnly ? GetFileName(0, path) : path;
-  if (!result) return 0;
+  LPSTR result = nameOnly ? NamePart(path) : path;
   LPSTR dot = GetFileExtension(result);
   if (dot) {
     if (removed) *removed = *dot;

@@ -1,8 +1,8 @@
-// Names and folders of paths: the folder, file-name and extension parts,
-// relative paths resolved against a folder and full paths made relative to
-// one, and the system folders that must not be deleted or created. Paths are
-// Shift-JIS: a backslash is a separator only where a character starts (the
-// trail byte of "ソ" is 0x5C).
+// Names and folders of paths: the folder and extension parts, the test for
+// enclosing quotes, relative paths resolved against a folder and full paths
+// made relative to one, and the system folders that must not be deleted or
+// created. Paths are Shift-JIS: a backslash is a separator only where a
+// character starts (the trail byte of "ソ" is 0x5C).
 #include "frame/kitlib.h"
 #include "frame/sjis_case.h"
 #include <string.h>
@@ -31,7 +31,14 @@ extern "C" LPSTR KITAPI GetDirectoryPathInFile(LPSTR path) {
 
 extern "C" LPSTR KITAPI GetFileExtension(LPCSTR path) {
   if (!path) return 0;
-  return (LPSTR)LastOf(GetFileName(0, (LPSTR)path), ".");
+  const char *separator = LastOf(path, "\\/:");
+  return (LPSTR)LastOf(separator ? separator + 1 : path, ".");
+}
+
+extern "C" int KITAPI Is95QuotationMarkThere(LPCSTR text) {
+  if (!text) return 0;
+  size_t length = strlen(text);
+  return length >= 2 && text[0] == '"' && text[length - 1] == '"';
 }
 
 extern "C" int KITAPI IsExtMatched(LPCSTR name, LPCSTR extension) {

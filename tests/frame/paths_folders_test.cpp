@@ -87,6 +87,7 @@ TEST_F(BaseFolder, RelativeAndFullBothWays) {
       {"C:\\work\\app\\main.c", "C:\\work\\app", 12}, {"c:\\WORK\\App\\src\\a.c", "C:\\work\\app", 12},
       {"C:\\work\\app\\main.c", "C:\\work\\", 8},     {"C:\\work\\application\\m.c", "C:\\work\\app", 0},
       {"D:\\work\\app\\main.c", "C:\\work\\app", 0},  {"C:\\work\\app", "C:\\work\\app", 0},
+      {"C:\\\x83\x61\\m.c", "C:\\\x83\x41", 0},       {"C:\\\x83\x41\\m.c", "c:\\\x83\x41", 6},
   };
   for (const auto &c : toRelative) {
     const char *result = relative(c.path, c.base);

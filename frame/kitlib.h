@@ -67,3 +67,4 @@ int KITAPI KitBuffersOutstanding(void);
 #include "frame/kitlib_product.h"  // product paths, help files, web pages, elevated starts
 #include "frame/kitlib_windows.h"  // box hiding, bitmaps, showing and redrawing windows
 #include "frame/kitlib_machine.h"  // machine facts of the About box
+#include "frame/kitlib_paths.h"    // paths, files, existence boxes, list tabs

@@ -40,14 +40,10 @@ static void AppendPart(char *text, size_t *length, const char *part, const char 
   AppendSjis(text, kTextSize, length, part);
 }
 
-// The box of both error entries; `error` is the one pending at their entry.
-static int ShowErrorBox(HINSTANCE instance, HWND owner, LPCSTR detail, int messageId, int titleId,
-                        int showError, DWORD error) {
-  int language = GetLanguage();
-  char message[kLoadSize], title[kTextSize], text[kTextSize], osLine[kTextSize];
-  message[0] = title[0] = text[0] = osLine[0] = 0;
-  if (messageId) KitLoadText(instance, messageId, language, message, sizeof message);
-  if (titleId) KitLoadText(instance, titleId, language, title, sizeof title);
+// The box of a message and title given as texts.
+static int ShowErrorText(HWND owner, LPCSTR message, LPCSTR title, LPCSTR detail, int showError, DWORD error) {
+  char text[kTextSize], osLine[kTextSize];
+  text[0] = osLine[0] = 0;
   if (showError && error) {
     char number[16];
     LPCSTR osText = xDosErrors(0, error);
@@ -64,6 +60,17 @@ static int ShowErrorBox(HINSTANCE instance, HWND owner, LPCSTR detail, int messa
   AppendPart(text, &length, detail, "\n");
   AppendPart(text, &length, osLine, "\n\n");
   return _myMessageBox(owner, text, title, g_errorBoxStyle);
+}
+
+// The box of both error entries; `error` is the one pending at their entry.
+static int ShowErrorBox(HINSTANCE instance, HWND owner, LPCSTR detail, int messageId, int titleId,
+                        int showError, DWORD error) {
+  int language = GetLanguage();
+  char message[kLoadSize], title[kTextSize];
+  message[0] = title[0] = 0;
+  if (messageId) KitLoadText(instance, messageId, language, message, sizeof message);
+  if (titleId) KitLoadText(instance, titleId, language, title, sizeof title);
+  return ShowErrorText(owner, message, title, detail, showError, error);
 }
 
 extern "C" int KITAPI _MyLoadDosErrorMessage(HINSTANCE instance, HWND owner, LPCSTR detail, int messageId,
@@ -83,4 +90,9 @@ static HINSTANCE OwnInstance(void) {
 extern "C" int KITAPI MyLoadDosErrorMessage(HWND owner, LPCSTR detail, int messageId, int titleId, int showError) {
   DWORD error = GetLastError();
   return ShowErrorBox(OwnInstance(), owner, detail, messageId, titleId, showError, error);
+}
+
+extern "C" int KITAPI DosErrorMessage(HWND owner, LPCSTR path, LPCSTR text, LPCSTR title, int reserved) {
+  DWORD error = GetLastError();
+  return ShowErrorText(owner, text, title, path, 1, error);
 }

@@ -98,10 +98,5 @@ extern "C" int KITAPI IsFileDirExistWithMessage(HWND owner, LPCSTR path, int kin
 
 extern "C" int KITAPI Add95QuotationForAnySpaceIfNotThere(LPSTR text) {
   if (!text || text[0] == '"' || !strchr(text, ' ')) return 0;
-  size_t length = strlen(text);
-  memmove(text + 1, text, length);
-  text[0] = '"';
-  text[length + 1] = '"';
-  text[length + 2] = 0;
-  return 1;
+  return Add95Quotation(text);
 }

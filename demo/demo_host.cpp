@@ -18,7 +18,7 @@ static const struct {
   const char *file;
   const char *text;
 } kScripts[] = {
-    {"banner.txt", "Orvex C++ 5.5 (demo compiler)\nコンパイラを起動しました。\n"},
+    {"banner.txt", "Orvex demo compiler 1.0\nコンパイラを起動しました。\n"},
     {"main.txt", "main.c:\nWarning W8057 main.c 12: Parameter 'argc' is never used in function main\n"},
     {"util.txt", "util.c:\nError E2209 util.c 3: Unable to open include file 'missing.h'\n"
                  "エラー util.c 3: インクルードファイル 'missing.h' をオープンできません\n"},

@@ -72,22 +72,50 @@ TEST_F(AboutBox, EditControlLine) {
   }
 }
 
-TEST_F(AboutBox, VersionTitleNoticeAndComputerNameInBothLanguages) {
+// Every line the box fills, in both languages, against what the system says.
+TEST_F(AboutBox, LinesInBothLanguages) {
   char name[MAX_COMPUTERNAME_LENGTH + 1];
   DWORD size = sizeof name;
   ASSERT_TRUE(GetComputerNameA(name, &size));
-  Lines lines;
-  Open(123, 0, &lines);
-  EXPECT_EQ(lines[1119], "Orvex Studio Version 1.00 (test host)");
-  EXPECT_EQ(lines[1116], HostMessageText(83, 0));
-  EXPECT_EQ(lines[1122], std::string("Computer name: ") + name);
-  EXPECT_EQ(lines[0], "focus on OK");
-
-  HostSetLanguage(1);
-  Open(123, 0, &lines);
-  EXPECT_EQ(lines[1119], "Orvex Studio \xca\xde\xb0\xbc\xde\xae\xdd 1.00 (\xc3\xbd\xc4\xce\xbd\xc4)");
-  EXPECT_EQ(lines[1116], HostMessageText(83, 1));
-  EXPECT_EQ(lines[1122], std::string(kComputerNameJapanese) + name);
+  MEMORYSTATUSEX status = {};
+  status.dwLength = sizeof status;
+  ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+  std::string total = "/" + Grouped((status.ullTotalPhys + 512) / 1024) + "K";
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  ASSERT_TRUE(GetVersionExA(&version));
+  char platform[520];
+  KitProc<int(__stdcall *)(char *)>("GetWindowsPlatform")(platform);
+  std::string windows = std::string(platform) + " (NT " + std::to_string(version.dwMajorVersion) + "." +
+                        std::to_string(version.dwMinorVersion) + ")";
+  if (version.szCSDVersion[0]) windows += std::string(" ") + version.szCSDVersion;
+  if (version.dwBuildNumber & 0xFFFF) windows += " (build " + std::to_string(version.dwBuildNumber & 0xFFFF) + ")";
+  const struct { const char *title, *computer; } languages[] = {
+      {"Orvex Studio Version 1.00 (test host)", "Computer name: "},
+      {"Orvex Studio \xca\xde\xb0\xbc\xde\xae\xdd 1.00 (\xc3\xbd\xc4\xce\xbd\xc4)", kComputerNameJapanese},
+  };
+  for (int language : {0, 1}) {
+    HostSetLanguage(language);
+    Lines lines;
+    Open(123, 0, &lines);
+    EXPECT_EQ(lines[1119], languages[language].title);
+    EXPECT_EQ(lines[1116], HostMessageText(83, language));
+    EXPECT_EQ(lines[1122], languages[language].computer + std::string(name));
+    EXPECT_EQ(lines[0], "focus on OK");
+    EXPECT_EQ(lines[1115], windows);
+    EXPECT_FALSE(lines[1120].empty());
+    EXPECT_EQ(lines[1120].find_first_of("\r\n"), std::string::npos) << lines[1120];
+    EXPECT_EQ(lines[1123], std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " x " +
+                               std::to_string(GetSystemMetrics(SM_CYSCREEN)));
+    // Memory: "<label>:<available>K/<total>K", the total as the system counts it.
+    std::string line = lines[1121], label = HostMessageText(82, language) + ":";
+    ASSERT_GT(line.size(), label.size() + total.size());
+    EXPECT_EQ(line.substr(0, label.size()), label) << line;
+    EXPECT_EQ(line.substr(line.size() - total.size()), total) << line;
+    std::string available = line.substr(label.size(), line.size() - label.size() - total.size());
+    EXPECT_EQ(available.find_first_not_of("0123456789,"), available.size() - 1) << line;
+    EXPECT_EQ(available.back(), 'K');
+  }
 }
 
 // A name as long as the buffer is cut, on a whole character, to fit the
@@ -107,46 +135,6 @@ TEST_F(AboutBox, ComputerNameLineIsBoundedAndCutOnACharacter) {
   Lines lines;
   Open(123, 0, &lines);
   EXPECT_EQ(lines[1122], "Resource evaluation not supported");
-}
-
-TEST_F(AboutBox, MemoryTotalAsTheSystemCountsIt) {
-  MEMORYSTATUSEX status;
-  memset(&status, 0, sizeof status);
-  status.dwLength = sizeof status;
-  ASSERT_TRUE(GlobalMemoryStatusEx(&status));
-  std::string total = "/" + Grouped((status.ullTotalPhys + 512) / 1024) + "K";
-  for (int language : {0, 1}) {
-    HostSetLanguage(language);
-    Lines lines;
-    Open(123, 0, &lines);
-    std::string line = lines[1121], label = HostMessageText(82, language) + ":";
-    ASSERT_GT(line.size(), label.size() + total.size());
-    EXPECT_EQ(line.substr(0, label.size()), label) << line;
-    EXPECT_EQ(line.substr(line.size() - total.size()), total) << line;
-    std::string available = line.substr(label.size(), line.size() - label.size() - total.size());
-    EXPECT_EQ(available.find_first_not_of("0123456789,"), available.size() - 1) << line;
-    EXPECT_EQ(available.back(), 'K');
-  }
-}
-
-TEST_F(AboutBox, WindowsProcessorAndScreenLines) {
-  OSVERSIONINFOA version;
-  memset(&version, 0, sizeof version);
-  version.dwOSVersionInfoSize = sizeof version;
-  ASSERT_TRUE(GetVersionExA(&version));
-  char platform[520];
-  KitProc<int(__stdcall *)(char *)>("GetWindowsPlatform")(platform);
-  std::string expected = std::string(platform) + " (NT " + std::to_string(version.dwMajorVersion) + "." +
-                         std::to_string(version.dwMinorVersion) + ")";
-  if (version.szCSDVersion[0]) expected += std::string(" ") + version.szCSDVersion;
-  if (version.dwBuildNumber & 0xFFFF) expected += " (build " + std::to_string(version.dwBuildNumber & 0xFFFF) + ")";
-  Lines lines;
-  Open(123, 0, &lines);
-  EXPECT_EQ(lines[1115], expected);
-  EXPECT_FALSE(lines[1120].empty());
-  EXPECT_EQ(lines[1120].find_first_of("\r\n"), std::string::npos) << lines[1120];
-  EXPECT_EQ(lines[1123], std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " x " +
-                             std::to_string(GetSystemMetrics(SM_CYSCREEN)));
 }
 
 TEST_F(AboutBox, HelpAndWebPageButtons) {

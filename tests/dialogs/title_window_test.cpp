@@ -205,23 +205,15 @@ TEST_F(TitleWindow, ExitStoresTheAutomaticCloseChoice) {
   }
 }
 
-TEST_F(TitleWindow, AfterDestroyRunsWithAndWithoutAWindow) {
-  HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(CountAfterDestroy);
-  g_afterDestroyCalls = 0;
-  EXPECT_EQ(DestroyTitle(), 0);
-  EXPECT_EQ(g_afterDestroyCalls, 1);
-  ASSERT_NE(CreateTitle(main, 123, 0, 0), nullptr);
-  EXPECT_EQ(DestroyTitle(), 1);
-  EXPECT_EQ(g_afterDestroyCalls, 2);
-}
-
-// The close setting's value 2 lets the window close automatically.
-TEST_F(TitleWindow, AutomaticCloseFollowsTheCloseSetting) {
+// The after-destroy function runs also when there is no window to destroy;
+// the close setting's value 2 lets the window close automatically.
+TEST_F(TitleWindow, AfterDestroyAndAutomaticClose) {
   CountFn automatic = HostProc<CountFn>("CloseTitleWindowByAutomatic");
   HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(CountAfterDestroy);
   g_afterDestroyCalls = 0;
+  EXPECT_EQ(DestroyTitle(), 0);
   EXPECT_EQ(automatic(), 0);
-  EXPECT_EQ(g_afterDestroyCalls, 1);
+  EXPECT_EQ(g_afterDestroyCalls, 2);
   const struct { int setting, closed; } cases[] = {{0x16, 1}, {2, 1}, {6, 1}, {1, 0}, {4, 0}, {0, 0}};
   for (const auto &c : cases) {
     SetCloseSetting(c.setting);
@@ -229,7 +221,9 @@ TEST_F(TitleWindow, AutomaticCloseFollowsTheCloseSetting) {
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(automatic(), c.closed) << c.setting;
     EXPECT_EQ(IsWindow(title) != 0, !c.closed) << c.setting;
-    DestroyTitle();
+    g_afterDestroyCalls = 0;
+    EXPECT_EQ(DestroyTitle(), !c.closed) << c.setting;
+    EXPECT_EQ(g_afterDestroyCalls, 1);
   }
 }
 

@@ -50,6 +50,23 @@ std::string Echo(const std::vector<std::string> &arguments, const char *tool) {
   return text + "\r\n";
 }
 
+std::vector<Expected> Ran(const std::vector<std::string> &arguments, const std::vector<Expected> &output,
+                          const std::vector<Expected> &after) {
+  std::vector<Expected> want = {N(30), N(1), Text(Echo(arguments))};
+  want.insert(want.end(), output.begin(), output.end());
+  want.push_back(N(2));
+  want.insert(want.end(), after.begin(), after.end());
+  want.push_back(N(0));
+  return want;
+}
+
+std::string Encoded(const std::string &path) {
+  std::string encoded = "\t" + path + "\t";
+  for (char &c : encoded)
+    if (c == ' ') c = '\a';
+  return encoded;
+}
+
 std::string EmitPath() { return ToolPath("emit"); }
 
 std::string TempFile(const char *name) {

@@ -29,6 +29,12 @@ std::string StepList(char kind, const std::string &executable, const std::vector
                      char separator = ',');
 // What the output window shows of a command: "emit.exe arguments\r\n".
 std::string Echo(const std::vector<std::string> &arguments, const char *tool = "emit.exe");
+// The notes of a chain whose main command (emit with `arguments`) ran to its
+// end: 30, 1, its echo, `output`, 2, then `after` and the closing 0.
+std::vector<Expected> Ran(const std::vector<std::string> &arguments, const std::vector<Expected> &output,
+                          const std::vector<Expected> &after = {});
+// Blanks as BEL and the whole in TABs: a path as the host puts it in a list.
+std::string Encoded(const std::string &path);
 
 std::string EmitPath();
 // A fresh path in the tests' own temporary folder (the file is removed).

@@ -8,19 +8,10 @@
 typedef int(__stdcall *TipsFn)(int);
 typedef void(__stdcall *SetWindowFn)(HWND);
 
-static const UINT kOkCancel = MB_OKCANCEL | MB_ICONEXCLAMATION;
-static const UINT kYesNoCancel = MB_YESNOCANCEL | MB_ICONEXCLAMATION;
-
-struct TipSeen {
-  int text;
-  UINT style;
-};
-
 class Tips : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_TRUE(AnsiCodePageKeepsEveryByte());
-    main = HostMainWindow();
     tips = HostProc<TipsFn>("ShowTipsForFirstUse");
   }
   void TearDown() override {
@@ -28,43 +19,35 @@ protected:
     HostSetLanguage(0);
     KitProc<SetWindowFn>("KitSetMainWindow")(HostMainWindow());
   }
-  // Compares the boxes seen with the expected steps; reports the first
-  // difference with its index.
-  void ExpectSteps(const std::vector<SeenBox> &seen, const std::vector<TipSeen> &steps, int language) {
-    ASSERT_EQ(seen.size(), steps.size());
-    std::string title = HostMessageText(221, language);
-    for (size_t i = 0; i < steps.size(); i++) {
-      ASSERT_EQ(seen[i].text, HostMessageText(steps[i].text, language)) << "box " << i;
-      ASSERT_EQ(seen[i].style, steps[i].style) << "box " << i;
-      ASSERT_EQ(seen[i].title, title) << "box " << i;
-      ASSERT_EQ(seen[i].owner, main) << "box " << i;
-    }
-  }
-  HWND main = 0;
   TipsFn tips = nullptr;
 };
 
-// No on step 2 goes back to step 1; OK on step 5 back to step 4; Cancel ends.
+// Each row: the answers clicked and the texts of the boxes they answered.
+// No on step 2 goes back to step 1, OK on step 5 back to step 4; Cancel on
+// any step ends with 2. Steps 1 and 5 ask OK/Cancel, the others Yes/No/Cancel.
 TEST_F(Tips, ForwardBackAndOutInBothLanguages) {
-  const std::vector<TipSeen> steps = {{314, kOkCancel},    {315, kYesNoCancel}, {314, kOkCancel},
-                                      {315, kYesNoCancel}, {316, kYesNoCancel}, {317, kYesNoCancel},
-                                      {318, kOkCancel},    {317, kYesNoCancel}, {318, kOkCancel}};
+  const struct { std::vector<int> answers, texts; } rows[] = {
+      {{IDOK, IDNO, IDOK, IDYES, IDYES, IDYES, IDOK, IDYES, IDCANCEL}, {314, 315, 314, 315, 316, 317, 318, 317, 318}},
+      {{IDCANCEL}, {314}},
+      {{IDOK, IDCANCEL}, {314, 315}},
+      {{IDOK, IDYES, IDYES, IDCANCEL}, {314, 315, 316, 317}},
+      {{IDOK, IDYES, IDNO, IDYES, IDCANCEL}, {314, 315, 316, 315, 316}},
+  };
   for (int language : {0, 1}) {
     HostSetLanguage(language);
-    WatchBoxes({IDOK, IDNO, IDOK, IDYES, IDYES, IDYES, IDOK, IDYES, IDCANCEL});
-    EXPECT_EQ(tips(0), IDCANCEL);
-    ExpectSteps(StopWatchingBoxes(), steps, language);
-  }
-}
-
-TEST_F(Tips, CancelOnAnyStepEnds) {
-  const std::vector<std::vector<int>> answers = {
-      {IDCANCEL}, {IDOK, IDCANCEL}, {IDOK, IDYES, IDYES, IDCANCEL}, {IDOK, IDYES, IDNO, IDYES, IDCANCEL}};
-  const std::vector<size_t> boxes = {1, 2, 4, 5};
-  for (size_t i = 0; i < answers.size(); i++) {
-    WatchBoxes(answers[i]);
-    EXPECT_EQ(tips(0), IDCANCEL) << i;
-    EXPECT_EQ(StopWatchingBoxes().size(), boxes[i]) << i;
+    for (const auto &row : rows) {
+      WatchBoxes(row.answers);
+      EXPECT_EQ(tips(0), IDCANCEL);
+      std::vector<SeenBox> seen = StopWatchingBoxes();
+      ASSERT_EQ(seen.size(), row.texts.size());
+      for (size_t i = 0; i < seen.size(); i++) {
+        UINT style = row.texts[i] == 314 || row.texts[i] == 318 ? MB_OKCANCEL : MB_YESNOCANCEL;
+        ASSERT_EQ(seen[i].text, HostMessageText(row.texts[i], language)) << "box " << i;
+        ASSERT_EQ(seen[i].style, style | MB_ICONEXCLAMATION) << "box " << i;
+        ASSERT_EQ(seen[i].title, HostMessageText(221, language)) << "box " << i;
+        ASSERT_EQ(seen[i].owner, HostMainWindow()) << "box " << i;
+      }
+    }
   }
 }
 

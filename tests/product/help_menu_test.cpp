@@ -39,21 +39,17 @@ TEST_F(HelpMenu, EachHelpCommandOpensItsFileAtItsTopic) {
       {40158, "ORVEX.HLP", "1", "49207"},    {40176, "ORVEX.HLP", "1", "49168"}, {40183, "ORVEX.HLP", "1", "49213"},
       {40230, "ORVEX.HLP", "1", "49220"},    {40232, "ORVEX.HLP", "1", "49222"},
       {0xABCD0000 | 40149, "OPTHELP.HLP", "1", "49148"}, // only the low 16 bits name the command
+      // Other commands answer 0 and open nothing.
+      {40024, 0, 0, 0}, {40021, 0, 0, 0}, {40233, 0, 0, 0}, {40128, 0, 0, 0},
+      {0, 0, 0, 0},     {0xFFFF, 0, 0, 0}, {0x10000, 0, 0, 0},
   };
   for (const auto &row : rows) {
     JournalClear();
-    EXPECT_EQ(onHelp(main, WM_COMMAND, row.command, 0), 1) << row.command;
-    std::vector<std::string> lines = JournalLines();
-    ASSERT_EQ(lines.size(), 1u) << row.command;
-    EXPECT_EQ(lines[0], JournalLine({"help", row.helpCommand, row.topic, folder + "\\" + row.file})) << row.command;
+    EXPECT_EQ(onHelp(main, WM_COMMAND, row.command, 0), row.file ? 1 : 0) << row.command;
+    std::vector<std::string> want;
+    if (row.file) want.push_back(JournalLine({"help", row.helpCommand, row.topic, folder + "\\" + row.file}));
+    EXPECT_EQ(JournalLines(), want) << row.command;
   }
-}
-
-TEST_F(HelpMenu, OtherCommandsOpenNothing) {
-  for (WPARAM command : {40024, 40021, 40233, 40128, 0, 0xFFFF, 0x10000}) {
-    EXPECT_EQ(onHelp(main, WM_COMMAND, command, 0), 0) << command;
-  }
-  EXPECT_TRUE(JournalLines().empty());
 }
 
 // The browser gets the site while the main window's title says so; the title

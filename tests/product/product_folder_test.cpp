@@ -11,7 +11,7 @@
 #include "host/host.h"
 #include "host/journal.h"
 #include "host/main_window.h"
-#include "product/product_copy.h"
+#include "host/product_copy.h"
 #include <algorithm>
 #include <climits>
 
@@ -34,13 +34,8 @@ static std::string Folder() {
   return folder.substr(0, folder.size() - 1);
 }
 
-static std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](char c) { return (char)toupper((unsigned char)c); });
-  return text;
-}
-
-static std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](char c) { return (char)tolower((unsigned char)c); });
+static std::string Cased(std::string text, int (*change)(int)) {
+  for (char &c : text) c = (char)change((unsigned char)c);
   return text;
 }
 
@@ -103,24 +98,18 @@ static Probed ProbeFolderOfLength(size_t length) {
 }
 
 // 246 bytes of folder leave just room for "\ORVEXEXT.EXE" in 259; the
-// helper's options then hold "1" and the quoted 256-byte IDE path.
-TEST(ProductFolder, LongestFolderWhosePathsFit) {
+// helper's options then hold "1" and the quoted 256-byte IDE path. One byte
+// more and the helper's path would not fit: nothing is taken.
+TEST(ProductFolder, LongestFolderWhosePathsFitAndOneByteMore) {
   if (RunningInTheCopy()) GTEST_SKIP() << "this is the copy";
-  Probed probed = ProbeFolderOfLength(246);
-  std::string ide = probed.folder + "\\ORVEX.EXE";
-  std::vector<std::string> expected = {"folder=" + probed.folder, "ide=" + ide, "help=1", "helper=1"};
-  EXPECT_EQ(probed.lines, expected);
-  EXPECT_EQ(probed.helperArguments, "1\"" + ide + "\"");
-  EXPECT_EQ(probed.helperArguments.size(), 259u);
-}
-
-// One byte more and the helper's path would not fit: nothing is taken.
-TEST(ProductFolder, FolderTooLongForItsPathsIsRefused) {
-  if (RunningInTheCopy()) GTEST_SKIP() << "this is the copy";
-  Probed probed = ProbeFolderOfLength(247);
-  std::vector<std::string> expected = {"folder=", "ide=", "help=0", "helper=0"};
-  EXPECT_EQ(probed.lines, expected);
-  EXPECT_EQ(probed.helperArguments, "");
+  Probed fits = ProbeFolderOfLength(246);
+  std::string ide = fits.folder + "\\ORVEX.EXE";
+  EXPECT_EQ(fits.lines, std::vector<std::string>({"folder=" + fits.folder, "ide=" + ide, "help=1", "helper=1"}));
+  EXPECT_EQ(fits.helperArguments, "1\"" + ide + "\"");
+  EXPECT_EQ(fits.helperArguments.size(), 259u);
+  Probed over = ProbeFolderOfLength(247);
+  EXPECT_EQ(over.lines, std::vector<std::string>({"folder=", "ide=", "help=0", "helper=0"}));
+  EXPECT_EQ(over.helperArguments, "");
 }
 
 // ---- The copy: runs in the product folder ----
@@ -201,14 +190,14 @@ TEST_F(InProductFolder, FolderAndPathsOnceSet) {
 
 TEST_F(InProductFolder, ThisIsAndThisContainsTheFolder) {
   ExpectAnswers("ThisIsOrvexDirectory", {{folder, 1},
-                                         {Lower(folder), 1},
-                                         {Upper(folder), 1},
+                                         {Cased(folder, tolower), 1},
+                                         {Cased(folder, toupper), 1},
                                          {folder + "\\", 0},
                                          {folder.substr(0, folder.size() - 1), 0},
                                          {folder + " ", 0},
                                          {"", 0}});
-  ExpectAnswers("ThisContainsOrvexDirectory", {{Upper(folder) + "\\ORVEX.HLP", 1},
-                                               {"\"" + Lower(folder) + "\\x.c\" -v", 1},
+  ExpectAnswers("ThisContainsOrvexDirectory", {{Cased(folder, toupper) + "\\ORVEX.HLP", 1},
+                                               {"\"" + Cased(folder, tolower) + "\\x.c\" -v", 1},
                                                {folder, 1},
                                                {folder.substr(0, folder.size() - 1), 0},
                                                {"C:\\elsewhere", 0},

@@ -13,58 +13,61 @@ protected:
   void TearDown() override { RecorderClose(); }
 };
 
-TEST_F(Chain, MainCommandStreamsItsOutputAndFillsTheRecord) {
-  RunOutcome run = CallRunner({"Build", MainList("pipe", "DUMMY", EmitPath(), {"ohello\\n", "eworld"})});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ohello\\n", "eworld"})), Text("hello\nworld"),
-                                       N(2), N(0)}));
-  EXPECT_NE(run.record.process, nullptr);
-  EXPECT_EQ(run.record.thread, nullptr);
-  EXPECT_NE(run.record.processId, 0u);
-  EXPECT_NE(run.record.threadId, 0u);
-  EXPECT_EQ(run.record.zero1 | run.record.zero6 | run.record.zero7, 0u);
-}
-
-// Each row: the steps behind a main command that writes "M", and what follows
-// the main command's end code 2. Steps are kind, then the fields.
-struct StepCase {
+// Each row: a parameter list and the notifications it gives.
+struct ChainCase {
   const char *name;
-  std::vector<std::string> steps;
-  std::vector<Expected> after;
+  std::vector<std::string> entries;
+  std::vector<Expected> want;
 };
 
-static std::vector<StepCase> StepCases() {
+std::vector<ChainCase> ChainCases() {
   std::string emit = EmitPath();
+  auto chain = [&emit](std::vector<std::string> steps) {
+    std::vector<std::string> entries = {"Build", MainList("pipe", "DUMMY", emit, {"oM"})};
+    entries.insert(entries.end(), steps.begin(), steps.end());
+    return entries;
+  };
+  std::vector<Expected> m = {Text("M")};
   return {
-      {"repeated step with three values",
-       {StepList('1', emit, {"oR", "oa?ob?oc"})},
-       {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(19), Text(Echo({"oR", "ob"})), Text("Rb"), N(19),
-        Text(Echo({"oR", "oc"})), Text("Rc"), N(29)}},
-      {"repeated step with one value", {StepList('1', emit, {"oR", "oa"})},
-       {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(16)}},
-      {"repeated step without a third field", {StepList('1', emit, {"oR"})},
-       {N(15), Text(Echo({"oR"})), Text("R"), N(16)}},
-      {"repeated step, then a final step", {StepList('1', emit, {"oR", "oa?ob"}), StepList('2', emit, {"oF"})},
-       {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(19), Text(Echo({"oR", "ob"})), Text("Rb"), N(29), N(3),
-        Text(Echo({"oF"})), Text("F"), N(4)}},
-      {"two final steps", {StepList('2', emit, {"oF"}), StepList('2', emit, {"oG"})},
-       {N(3), Text(Echo({"oF"})), Text("F"), N(4), N(3), Text(Echo({"oG"})), Text("G"), N(4)}},
-      {"a first step of no kind leaves the final second step", {"3" + emit, StepList('2', emit, {"oG"})},
-       {N(3), Text(Echo({"oG"})), Text("G"), N(4)}},
-      {"a second step runs only when it is final", {StepList('1', emit, {"oR"}), StepList('1', emit, {"oS"})},
-       {N(15), Text(Echo({"oR"})), Text("R"), N(16)}},
+      {"both streams of the main command", {"Build", MainList("pipe", "DUMMY", emit, {"ohello\\n", "eworld"})},
+       Ran({"ohello\\n", "eworld"}, {Text("hello\nworld")})},
+      // "Dummy" in any case means no results file (checked below).
+      {"Dummy", {"Build", MainList("pipe", "Dummy", emit, {"ox"})}, Ran({"ox"}, {Text("x")})},
+      {"dummy", {"Build", MainList("pipe", "dummy", emit, {"ox"})}, Ran({"ox"}, {Text("x")})},
+      {"DuMmY", {"Build", MainList("pipe", "DuMmY", emit, {"ox"})}, Ran({"ox"}, {Text("x")})},
+      // A Shift-JIS trail byte equal to the separator (0x7C in "\x83\x7c") does
+      // not split a field.
+      {"separator inside a character", {"Build", MainList("pipe", "DUMMY", emit, {"o\x83|!"}, '|')},
+       Ran({"o\x83|!"}, {Text("\x83|!")})},
+      {"repeated step with three values", chain({StepList('1', emit, {"oR", "oa?ob?oc"})}),
+       Ran({"oM"}, m, {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(19), Text(Echo({"oR", "ob"})), Text("Rb"),
+                       N(19), Text(Echo({"oR", "oc"})), Text("Rc"), N(29)})},
+      {"repeated step with one value", chain({StepList('1', emit, {"oR", "oa"})}),
+       Ran({"oM"}, m, {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(16)})},
+      {"repeated step without a third field", chain({StepList('1', emit, {"oR"})}),
+       Ran({"oM"}, m, {N(15), Text(Echo({"oR"})), Text("R"), N(16)})},
+      {"repeated step, then a final step", chain({StepList('1', emit, {"oR", "oa?ob"}), StepList('2', emit, {"oF"})}),
+       Ran({"oM"}, m, {N(15), Text(Echo({"oR", "oa"})), Text("Ra"), N(19), Text(Echo({"oR", "ob"})), Text("Rb"),
+                       N(29), N(3), Text(Echo({"oF"})), Text("F"), N(4)})},
+      {"two final steps", chain({StepList('2', emit, {"oF"}), StepList('2', emit, {"oG"})}),
+       Ran({"oM"}, m, {N(3), Text(Echo({"oF"})), Text("F"), N(4), N(3), Text(Echo({"oG"})), Text("G"), N(4)})},
+      {"a first step of no kind leaves the final second step", chain({"3" + emit, StepList('2', emit, {"oG"})}),
+       Ran({"oM"}, m, {N(3), Text(Echo({"oG"})), Text("G"), N(4)})},
+      {"a second step runs only when it is final", chain({StepList('1', emit, {"oR"}), StepList('1', emit, {"oS"})}),
+       Ran({"oM"}, m, {N(15), Text(Echo({"oR"})), Text("R"), N(16)})},
   };
 }
 
-TEST_F(Chain, FollowUpStepsRunInOrderWithTheirCodes) {
-  for (const StepCase &row : StepCases()) {
-    SCOPED_TRACE(row.name);
-    std::vector<std::string> entries = {"Build", MainList("pipe", "DUMMY", EmitPath(), {"oM"})};
-    entries.insert(entries.end(), row.steps.begin(), row.steps.end());
-    std::vector<Expected> want = {N(30), N(1), Text(Echo({"oM"})), Text("M"), N(2)};
-    want.insert(want.end(), row.after.begin(), row.after.end());
-    want.push_back(N(0));
-    EXPECT_TRUE(FollowsTable(CallRunner(entries).notes, want));
+TEST_F(Chain, ChainsRunInOrderWithTheirCodes) {
+  for (const ChainCase &row : ChainCases()) {
+    RunOutcome run = CallRunner(row.entries);
+    EXPECT_TRUE(FollowsTable(run.notes, row.want)) << row.name;
+    EXPECT_NE(run.record.process, nullptr) << row.name;
+    EXPECT_EQ(run.record.thread, nullptr) << row.name;
+    EXPECT_TRUE(run.record.processId && run.record.threadId) << row.name;
+    EXPECT_EQ(run.record.zero1 | run.record.zero6 | run.record.zero7, 0u) << row.name;
   }
+  for (const char *dummy : {"Dummy", "dummy", "DuMmY"}) EXPECT_EQ(GetFileAttributesA(dummy), INVALID_FILE_ATTRIBUTES);
 }
 
 // Every command of a chain is captured into the results file, byte for byte,
@@ -77,15 +80,6 @@ TEST_F(Chain, ResultsFileHoldsTheOutputOfEveryStep) {
   DeleteFileA(results.c_str());
 }
 
-TEST_F(Chain, DummyInAnyCaseMeansNoResultsFile) {
-  for (const char *dummy : {"Dummy", "dummy", "DuMmY"}) {
-    DeleteFileA(dummy);
-    RunOutcome run = CallRunner({"Build", MainList("pipe", dummy, EmitPath(), {"ox"})});
-    EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ox"})), Text("x"), N(2), N(0)})) << dummy;
-    EXPECT_EQ(GetFileAttributesA(dummy), INVALID_FILE_ATTRIBUTES) << dummy;
-  }
-}
-
 // The host writes blanks as BEL and double quotes as TAB so that a list
 // survives a command line; the runner turns them back, tests the executable
 // without its quotes, runs it with them, and names it in the console title.
@@ -96,31 +90,18 @@ TEST_F(Chain, QuotedExecutablePathWithBlanks) {
   CreateDirectoryA(folder.c_str(), 0);
   std::string tool = folder + "\\emit.exe";
   ASSERT_TRUE(CopyFileA(EmitPath().c_str(), tool.c_str(), FALSE));
-  std::string encoded = "\t" + tool + "\t";
-  for (char &c : encoded)
-    if (c == ' ') c = '\a';
-  RunOutcome run = CallRunner({"My\abuild", MainList("pipe", "DUMMY", encoded, {"t"})});
+  RunOutcome run = CallRunner({"My\abuild", MainList("pipe", "DUMMY", Encoded(tool), {"t"})});
   EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text("emit.exe\" t\r\n"), Text("TMy build (emit.exe)\n"),
                                        N(2), N(0)}));
   DeleteFileA(tool.c_str());
   RemoveDirectoryA(folder.c_str());
 }
 
-// The separator is any byte, and a Shift-JIS trail byte equal to it (0x7C in
-// "ポ" 0x83 0x7C) does not split a field.
-TEST_F(Chain, SeparatorIsNeverTakenFromInsideACharacter) {
-  RunOutcome run = CallRunner({"Build", MainList("pipe", "DUMMY", EmitPath(), {"o\x83|!"}, '|')});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"o\x83|!"})), Text("\x83|!"), N(2), N(0)}));
-}
-
 // File mode: no pipe and no reader; the tool's output goes to the file named
 // behind the redirection mark, which is cut from its arguments.
 TEST_F(Chain, FileModeRedirectsEachCommandToItsOwnFile) {
   std::string main = TempFile("main out.txt"), step = TempFile("step.txt");
-  std::string quotedMain = "\t" + main + "\t";
-  for (char &c : quotedMain)
-    if (c == ' ') c = '\a';
-  RunOutcome run = CallRunner({"Build", MainList("*_*", "DUMMY", EmitPath(), {"ohello", ">" + quotedMain}),
+  RunOutcome run = CallRunner({"Build", MainList("*_*", "DUMMY", EmitPath(), {"ohello", ">" + Encoded(main)}),
                                StepList('1', EmitPath(), {"oR", "oa?ob", ">" + step})});
   EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ohello", ""})), N(2), N(15),
                                        Text(Echo({"oR", "oa", ""})), N(19), Text(Echo({"oR", "ob", ""})), N(29),
@@ -139,18 +120,10 @@ ULONGLONG ThreadCpuMilliseconds() {
 }
 
 // While the tool is silent the host's thread sleeps in the wait instead of
-// spinning through it: a busy thread would take a core from the compiler.
-TEST_F(Chain, WaitForASilentToolTakesLittleProcessorTime) {
-  ULONGLONG before = ThreadCpuMilliseconds();
-  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"s1500", "ox"})});
-  ULONGLONG used = ThreadCpuMilliseconds() - before;
-  EXPECT_GE(run.milliseconds, 1500u);
-  EXPECT_LT(used, 300u) << "processor time of the waiting thread in ms";
-}
-
-// The host's messages flow during the wait; a quit request among them is kept
-// for the host's own loop.
-TEST_F(Chain, HostMessagesFlowDuringTheWaitAndQuitIsKept) {
+// spinning through it (a busy thread would take a core from the compiler),
+// and the host's messages flow; a quit request among them is kept for the
+// host's own loop.
+TEST_F(Chain, WaitSleepsLetsHostMessagesFlowAndKeepsQuit) {
   int timerTicks = 0;
   static int *ticks;
   ticks = &timerTicks;
@@ -158,8 +131,12 @@ TEST_F(Chain, HostMessagesFlowDuringTheWaitAndQuitIsKept) {
   RecorderOnNote([](const Note &note) {
     if (note.code == 9 && note.value == '#') PostQuitMessage(7);
   });
-  CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"o\\x23", "s400", "ox"})});
+  ULONGLONG before = ThreadCpuMilliseconds();
+  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"o\\x23", "s1500", "ox"})});
+  ULONGLONG used = ThreadCpuMilliseconds() - before;
   KillTimer(0, timer);
+  EXPECT_GE(run.milliseconds, 1500u);
+  EXPECT_LT(used, 300u) << "processor time of the waiting thread in ms";
   EXPECT_GE(timerTicks, 3);
   MSG message;
   ASSERT_TRUE(PeekMessageA(&message, 0, WM_QUIT, WM_QUIT, PM_REMOVE));
@@ -184,7 +161,7 @@ TEST_F(Chain, SecondCallDuringACallIsRefused) {
   RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"ox"})});
   EXPECT_EQ(nested.processId, 0u);
   EXPECT_EQ(notesBefore, notesAfter);
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ox"})), Text("x"), N(2), N(0)}));
+  EXPECT_TRUE(FollowsTable(run.notes, Ran({"ox"}, {Text("x")})));
 }
 
 } // namespace

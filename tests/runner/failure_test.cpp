@@ -3,6 +3,7 @@
 // documented notifications, starts nothing it should not, and never crashes.
 #include <gtest/gtest.h>
 #include "host/host.h"
+#include "host/product_copy.h"
 #include "host/runner_calls.h"
 
 namespace {
@@ -74,10 +75,10 @@ TEST_F(Failure, InputsAtTheBoundsAreAccepted) {
   std::string emit = EmitPath();
   std::string argument = "o" + Repeat('x', 255 - emit.size() - 1 - 1);
   RunOutcome run = CallRunner({Repeat('t', 255 - 11), MainList("pipe", "DUMMY", emit, {argument})});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({argument})), Text(argument.substr(1)), N(2), N(0)}));
+  EXPECT_TRUE(FollowsTable(run.notes, Ran({argument}, {Text(argument.substr(1))})));
   std::vector<std::string> eighteen(18, "o.");
   run = CallRunner({"T", MainList("pipe", "DUMMY", emit, eighteen)});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo(eighteen)), Text(Repeat('.', 18)), N(2), N(0)}));
+  EXPECT_TRUE(FollowsTable(run.notes, Ran(eighteen, {Text(Repeat('.', 18))})));
 }
 
 // Without a main list the notifications go to the window of the previous call.
@@ -111,7 +112,7 @@ TEST_F(Failure, ReaderOfAFailedStartIsDoneWhenTheCallReturns) {
   EXPECT_EQ(FileBytes(results), "M");
   DeleteFileA(results.c_str());
   RunOutcome next = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"s100", "oN"})});
-  EXPECT_TRUE(FollowsTable(next.notes, {N(30), N(1), Text(Echo({"s100", "oN"})), Text("N"), N(2), N(0)}));
+  EXPECT_TRUE(FollowsTable(next.notes, Ran({"s100", "oN"}, {Text("N")})));
 }
 
 // Hostile vectors: null argv, too few or too many entries, a count that
@@ -127,7 +128,7 @@ TEST_F(Failure, HostileVectorsNeverCrash) {
   char *list = GuardedText(MainList("pipe", "DUMMY", EmitPath(), {"ok"}).c_str());
   char *overstated[] = {program, title, list, nullptr};
   RunOutcome run = CallRunnerRaw(40, overstated);
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ok"})), Text("k"), N(2), N(0)}));
+  EXPECT_TRUE(FollowsTable(run.notes, Ran({"ok"}, {Text("k")})));
 
   std::vector<char *> crowded = {program, title, list};
   while (crowded.size() < 20) crowded.push_back(list);
@@ -184,26 +185,8 @@ TEST_F(Failure, UsageMessageInBothLanguages) {
       {"T ,0,0,2,pipe", "cannot be used outside an application.\n"},
   };
   for (const Row &row : rows) {
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, 0, TRUE};
-    HANDLE readEnd, writeEnd;
-    ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = writeEnd;
-    std::string line = "\"" + ToolPath("run_from_main") + "\" " + row.arguments;
-    PROCESS_INFORMATION started;
-    ASSERT_TRUE(CreateProcessA(0, &line[0], 0, 0, TRUE, 0, 0, 0, &startup, &started));
-    CloseHandle(writeEnd);
     std::string output;
-    char chunk[256];
-    DWORD got;
-    while (ReadFile(readEnd, chunk, sizeof chunk, &got, 0) && got) output.append(chunk, got);
-    WaitForSingleObject(started.hProcess, 10000);
-    CloseHandle(started.hProcess);
-    CloseHandle(started.hThread);
-    CloseHandle(readEnd);
+    RunAndCollect("\"" + ToolPath("run_from_main") + "\" " + row.arguments, "ORVEX_USAGE", &output, 10000);
     EXPECT_EQ(output.substr(0, row.text.size()), row.text) << row.arguments;
     EXPECT_NE(output.find("pid=0"), std::string::npos) << "nothing started";
   }

@@ -13,9 +13,13 @@ class Stop : public ::testing::Test {
 protected:
   void SetUp() override { RecorderOpen(RUNNER_MESSAGE); }
   void TearDown() override {
+    Reset();
+    RecorderClose();
+  }
+  void Reset() {
     KitProc<KitIntProc>("KitStopCompilingAfter")(0);
     HostProc<SETVKEYFORKILLBCCPROCCESS>("SetVkeyForKillBccProccess")(VK_ESCAPE);
-    RecorderClose();
+    RecorderOnNote(nullptr);
   }
   // Presses the key (through `press`) when the tool's byte '#' arrives.
   void PressOnMark(std::function<void()> press) {
@@ -25,100 +29,97 @@ protected:
   }
 };
 
-// The tool writes '#', then after a pause 'b', then sleeps long. The press
-// on '#' is seen by the reader after that read or the next ('b' forwarded),
-// whichever comes after the runner's wait loop noticed it; then 23 and 21; the tool is terminated (26 with the number of processes ended: the
-// tool and, where the system gives the new console a process, that one) and
-// the final step never runs.
-std::vector<Expected> KillKeyTable() {
-  return {N(30), N(1), Text(Echo({"o\\x23", "s300", "ob", "s8000"})), Text("#"), AnyNumberOf(9), N(23, 0), N(21, 0),
-          AnyNumberOf(25), AnyValue(26), N(0)};
+void PressKitKey() { KitProc<KitIntProc>("KitPressKey")(VK_ESCAPE); }
+
+void PressRealKey() {
+  INPUT keys[2] = {};
+  keys[0].type = keys[1].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[1].ki.wVk = VK_F8;
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof(INPUT));
 }
 
-TEST_F(Stop, KillKeyThroughKitlibStopsTheTool) {
-  PressOnMark([] { KitProc<KitIntProc>("KitPressKey")(VK_ESCAPE); });
-  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"o\\x23", "s300", "ob", "s8000"}),
-                               StepList('2', EmitPath(), {"oF"})});
-  EXPECT_TRUE(FollowsTable(run.notes, KillKeyTable()));
-  EXPECT_LT(run.milliseconds, 6000u);
-  EXPECT_GE(run.notes[run.notes.size() - 2].value, 1);
-  EXPECT_FALSE(ProcessRunning(run.record.processId));
+void PressKitKeyLater() {
+  CloseHandle(CreateThread(0, 0, [](void *) -> DWORD {
+    Sleep(150);
+    PressKitKey();
+    return 0;
+  }, 0, 0, 0));
 }
 
-TEST_F(Stop, RealKeyPressOfTheChosenKillKey) {
-  EXPECT_EQ(HostProc<SETVKEYFORKILLBCCPROCCESS>("SetVkeyForKillBccProccess")(VK_F8), VK_F8);
-  PressOnMark([] {
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = VK_F8;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-  });
-  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"o\\x23", "s300", "ob", "s8000"}),
-                               StepList('2', EmitPath(), {"oF"})});
-  EXPECT_TRUE(FollowsTable(run.notes, KillKeyTable()));
+// Each row: what is set before the call, what is pressed when the tool's byte
+// '#' arrives, the list and the notes; `killed` rows must end the tool early.
+struct StopCase {
+  const char *name;
+  std::function<void()> before, onMark;
+  std::vector<std::string> entries;
+  std::vector<Expected> want;
+  bool killed;
+};
+
+std::vector<StopCase> StopCases() {
+  std::string emit = EmitPath();
+  std::vector<std::string> pause = {"o\\x23", "s300", "ob", "s8000"};
+  // The press on '#' is seen after that read or the next ('b' forwarded),
+  // whichever comes after the runner's wait loop noticed it; then 23 and 21,
+  // and 26 with the number of processes ended; the final step never runs.
+  std::vector<Expected> killed = {N(30), N(1), Text(Echo(pause)), Text("#"), AnyNumberOf(9), N(23, 0), N(21, 0),
+                                  AnyNumberOf(25), AnyValue(26), N(0)};
+  std::vector<Expected> stopped = {AnyNumberOf(25), N(23, 0), AnyNumberOf(25), N(21, 0), AnyNumberOf(25),
+                                   AnyValue(26)};
+  auto keySet = [] { HostProc<SETVKEYFORKILLBCCPROCCESS>("SetVkeyForKillBccProccess")(VK_F8); };
+  auto stopAfter = [](int reads) { return [reads] { KitProc<KitIntProc>("KitStopCompilingAfter")(reads); }; };
+  std::vector<Expected> lateStop = {N(30), N(1), Text(Echo({"oM"})), Text("M"), N(2), N(15), Text(Echo({"oR", "oa"}))};
+  lateStop.insert(lateStop.end(), stopped.begin(), stopped.end());
+  lateStop.push_back(N(0));
+  std::vector<Expected> earlyStop = {N(30), N(1), Text(Echo({"s200", "oxy", "s8000"}))};
+  earlyStop.insert(earlyStop.end(), stopped.begin(), stopped.end());
+  earlyStop.push_back(N(0));
+  return {
+      {"kill key through Kitlib", nullptr, PressKitKey, {"T", MainList("pipe", "DUMMY", emit, pause),
+       StepList('2', emit, {"oF"})}, killed, true},
+      {"real press of the chosen kill key", keySet, PressRealKey, {"T", MainList("pipe", "DUMMY", emit, pause),
+       StepList('2', emit, {"oF"})}, killed, true},
+      // A press while the tool writes nothing more is noticed when the pipe
+      // closes: 21 without 23.
+      {"kill key while the tool is silent", nullptr, PressKitKeyLater, {"T", MainList("pipe", "DUMMY", emit,
+       {"o\\x23", "s700"}), StepList('2', emit, {"oF"})}, {N(30), N(1), Text(Echo({"o\\x23", "s700"})), Text("#"),
+       N(21, 0), AnyNumberOf(25), AnyValue(26), N(0)}, false},
+      // A press before the run is forgotten; another key is not the kill key.
+      {"press before the run, other key during it", PressKitKey,
+       [] { KitProc<KitIntProc>("KitPressKey")(VK_F9); }, {"T", MainList("pipe", "DUMMY", emit, {"o\\x23", "ob"})},
+       Ran({"o\\x23", "ob"}, {Text("#b")}), false},
+      // The check answers no after the first read: its bytes are not
+      // forwarded, 25 while the reader has not finished, then the tool ends.
+      {"keep-going check says no", stopAfter(1), nullptr, {"T", MainList("pipe", "DUMMY", emit, {"s200", "oxy", "s8000"}),
+       StepList('1', emit, {"oR", "oa?ob"})}, earlyStop, true},
+      {"keep-going check stops a later step", stopAfter(2), nullptr, {"T", MainList("pipe", "DUMMY", emit, {"oM"}),
+       StepList('1', emit, {"oR", "oa?ob"})}, lateStop, false},
+      // A step may name its tool without ".exe", as the system allows; the
+      // stop still finds it.
+      {"tool named without its extension", nullptr, PressKitKey, {"T", MainList("pipe", "DUMMY", emit, {}),
+       StepList('2', emit.substr(0, emit.size() - 4), pause)}, Ran({}, {}, {N(3), Text(Echo(pause, "emit")),
+       Text("#"), AnyNumberOf(9), N(23, 0), N(21, 0), AnyNumberOf(25), AnyValue(26)}), true},
+      // In file mode there is no reader: the kill key is not watched.
+      {"file mode", PressKitKey, nullptr, {"T", MainList("*_*", "DUMMY", emit, {"s100"}), StepList('2', emit, {})},
+       {N(30), N(1), Text(Echo({"s100"})), N(2), N(3), Text("emit.exe\r\n"), N(4), N(0)}, false},
+  };
 }
 
-// A press while the tool writes nothing more is noticed when the pipe closes:
-// 21 without 23, and the chain ends.
-TEST_F(Stop, KillKeyWhileTheToolIsSilent) {
-  PressOnMark([] {
-    CloseHandle(CreateThread(0, 0, [](void *) -> DWORD {
-      Sleep(150);
-      KitProc<KitIntProc>("KitPressKey")(VK_ESCAPE);
-      return 0;
-    }, 0, 0, 0));
-  });
-  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"o\\x23", "s700"}),
-                               StepList('2', EmitPath(), {"oF"})});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"o\\x23", "s700"})), Text("#"), N(21, 0),
-                                       AnyNumberOf(25), AnyValue(26), N(0)}));
-  EXPECT_GE(run.milliseconds, 600u);
-}
-
-// A press before the tool runs is forgotten; a press of another key is not
-// the kill key.
-TEST_F(Stop, OnlyAPressDuringTheRunOfTheKillKeyCounts) {
-  KitProc<KitIntProc>("KitPressKey")(VK_ESCAPE);
-  PressOnMark([] { KitProc<KitIntProc>("KitPressKey")(VK_F9); });
-  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"o\\x23", "ob"})});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"o\\x23", "ob"})), Text("#b"), N(2), N(0)}));
-}
-
-// The check answers no after the first read: the bytes of that read are not
-// forwarded, the reader reports 23 and 21, the runner 25 while the reader has
-// not finished, then terminates the tool.
-TEST_F(Stop, KeepGoingCheckAnsweringNo) {
-  KitProc<KitIntProc>("KitStopCompilingAfter")(1);
-  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"s200", "oxy", "s8000"}),
-                               StepList('1', EmitPath(), {"oR", "oa?ob"})});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"s200", "oxy", "s8000"})), AnyNumberOf(25),
-                                       N(23, 0), AnyNumberOf(25), N(21, 0), AnyNumberOf(25), AnyValue(26), N(0)}));
-  EXPECT_LT(run.milliseconds, 6000u);
-}
-
-// The check answers no on the read that would have continued the second
-// step: the stop ends the chain in the middle.
-TEST_F(Stop, KeepGoingCheckStopsALaterStep) {
-  KitProc<KitIntProc>("KitStopCompilingAfter")(2);
-  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {"oM"}),
-                               StepList('1', EmitPath(), {"oR", "oa?ob"})});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"oM"})), Text("M"), N(2), N(15),
-                                       Text(Echo({"oR", "oa"})), AnyNumberOf(25), N(23, 0), AnyNumberOf(25),
-                                       N(21, 0), AnyNumberOf(25), AnyValue(26), N(0)}));
-}
-
-// A step may name its tool without ".exe", as the system allows; the stop
-// still finds it.
-TEST_F(Stop, StopReachesAToolNamedWithoutItsExtension) {
-  PressOnMark([] { KitProc<KitIntProc>("KitPressKey")(VK_ESCAPE); });
-  std::string bare = EmitPath().substr(0, EmitPath().size() - 4);
-  RunOutcome run = CallRunner({"T", MainList("pipe", "DUMMY", EmitPath(), {}),
-                               StepList('2', bare, {"o\\x23", "s300", "ob", "s8000"})});
-  ASSERT_EQ(CountOf(run.notes, 26), 1);
-  EXPECT_GE(run.notes[run.notes.size() - 2].value, 1);
-  EXPECT_FALSE(ProcessRunning(run.record.processId));
-  EXPECT_LT(run.milliseconds, 6000u);
+TEST_F(Stop, KillKeyAndKeepGoingCheck) {
+  for (const StopCase &row : StopCases()) {
+    SCOPED_TRACE(row.name);
+    if (row.before) row.before();
+    if (row.onMark) PressOnMark(row.onMark);
+    RunOutcome run = CallRunner(row.entries);
+    EXPECT_TRUE(FollowsTable(run.notes, row.want));
+    if (row.killed) {
+      EXPECT_LT(run.milliseconds, 6000u);
+      EXPECT_GE(run.notes[run.notes.size() - 2].value, 1);
+      EXPECT_FALSE(ProcessRunning(run.record.processId));
+    }
+    Reset();
+  }
 }
 
 DWORD StartSleeper(DWORD milliseconds) {
@@ -155,14 +156,6 @@ TEST_F(Stop, StopEndsOnlyTheToolAndWhatItStarted) {
   HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, bystander);
   TerminateProcess(process, 0);
   CloseHandle(process);
-}
-
-// In file mode there is no reader: the kill key is not watched.
-TEST_F(Stop, FileModeDoesNotWatchTheKillKey) {
-  KitProc<KitIntProc>("KitPressKey")(VK_ESCAPE);
-  RunOutcome run = CallRunner({"T", MainList("*_*", "DUMMY", EmitPath(), {"s100"}), StepList('2', EmitPath(), {})});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"s100"})), N(2), N(3), Text("emit.exe\r\n"), N(4),
-                                       N(0)}));
 }
 
 } // namespace

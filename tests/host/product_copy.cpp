@@ -1,7 +1,7 @@
 // Making, filling, running from and removing the product-folder copies. The
 // wide file functions take paths longer than MAX_PATH as they are under
 // Wine, where the suite runs (real Windows would want the "\\?\" form).
-#include "product/product_copy.h"
+#include "host/product_copy.h"
 #include "host/host.h"
 
 static std::wstring Wide(const std::string &text) { return std::wstring(text.begin(), text.end()); }

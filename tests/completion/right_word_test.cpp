@@ -4,52 +4,34 @@
 #include "host/host.h"
 #include "host/text_checks.h"
 #include <gtest/gtest.h>
-#include <string>
 
 typedef int(__stdcall *RightWordCutter)(char *text, int kind, char **end, int *savedByte);
 
-struct RightWordCase {
-  const char *text;
-  int kind, result;
-  const char *word; // the text after the call
-  int cut;          // offset of the cut, -1 when nothing is cut
-  int saved;        // the byte that stood at the cut
-};
-
 TEST(RightWord, CutAfterTheFirstWord) {
-  static const RightWordCase cases[] = {
-      {"a_b#c", 0, 1, "a_b#c", -1, 0},       // '_' and '#' are word bytes
-      {"(x)", 0, 1, "(x", 2, ')'},           // a separator and the byte after it
-      {"foo bar", 0, 1, "foo", 3, ' '},
-      {"foo bar", 1, 1, "foo", 3, ' '},
-      {"foo(bar)", 2, 1, "foo", 3, '('},
-      {"foo bar", 3, 1, "foo bar", -1, 0},   // kind 3 splits at line ends only
-      {"foo\r\nbar", 3, 1, "foo", 3, '\r'},
-      {"(\x95\x5c)", 0, 1, "(\x95\x5c", 3, ')'},            // never half a character
+  static const struct {
+    const char *text;
+    int kind, result;
+    const char *word; // the text after the call
+    int cut, saved;   // offset of the cut (-1: nothing cut) and the byte that stood there
+  } cases[] = {
+      {"a_b#c", 0, 1, "a_b#c", -1, 0},                          // '_' and '#' are word bytes
+      {"(x)", 0, 1, "(x", 2, ')'},                              // a separator and the byte after it
+      {"foo bar", 1, 1, "foo", 3, ' '},          {"foo(bar)", 2, 1, "foo", 3, '('},
+      {"foo bar", 3, 1, "foo bar", -1, 0},       {"foo\r\nbar", 3, 1, "foo", 3, '\r'}, // line ends only
+      {"(\x95\x5c)", 0, 1, "(\x95\x5c", 3, ')'},                // never half a character
       {"\x95\x5c\x88\x9f(x", 0, 1, "\x95\x5c\x88\x9f(", 5, 'x'}, // a two-byte run and the byte after
-      {"\x95\x5c", 0, 1, "\x95\x5c", -1, 0},
-      {"(", 0, 1, "(", -1, 0},
-      {"((", 0, 1, "((", -1, 0},
-      {"ab\x95", 0, 1, "ab\x95", -1, 0},      // a lone lead byte at the end is a word byte
-      {"\x95", 2, 1, "\x95", -1, 0},
-      {"", 0, 0, "", -1, 0},
-      {"abc", 4, 0, "abc", -1, 0},           // kinds outside 0 to 3
-      {"abc", -1, 0, "abc", -1, 0},
+      {"((", 0, 1, "((", -1, 0},                 {"ab\x95", 0, 1, "ab\x95", -1, 0}, // lone lead byte at the end
+      {"", 0, 0, "", -1, 0},                     {"abc", 4, 0, "abc", -1, 0},       {"abc", -1, 0, "abc", -1, 0},
   };
   auto cut = NeedHostProc<RightWordCutter>("GetRightWordSeparatedByKugiri");
-  for (const RightWordCase &c : cases) {
+  for (const auto &c : cases) {
     char *text = GuardedText(c.text);
     char *end = text + 100; // must be reset to null
     int saved = -5;
     EXPECT_EQ(cut(text, c.kind, &end, &saved), c.result) << c.text << " kind " << c.kind;
     EXPECT_STREQ(text, c.word) << c.text << " kind " << c.kind;
-    if (c.cut < 0) {
-      EXPECT_EQ(end, nullptr);
-      EXPECT_EQ(saved, -5);
-    } else {
-      EXPECT_EQ(end, text + c.cut);
-      EXPECT_EQ(saved, c.saved);
-    }
+    EXPECT_EQ(end, c.cut < 0 ? nullptr : text + c.cut) << c.text << " kind " << c.kind;
+    EXPECT_EQ(saved, c.cut < 0 ? -5 : c.saved) << c.text << " kind " << c.kind;
     FreeGuarded(text);
   }
   char text[] = "ab cd";

@@ -1,9 +1,6 @@
-// The settings store: the cells as the tests' export list (exports/
-// settings.txt) names them, sorted into shapes by their argument counts. Every
-// cell has its value at load and storage of its own, indexes outside 0 and 1
-// reach no other cell; and the cells with behaviour of their own (library-
-// creation mask, left edge, bit sets alone and from two threads, the saved
-// dialog records).
+// The settings cells as exports/settings.txt lists them, sorted into shapes by
+// their argument counts: load values, storage of their own, bad indexes; and
+// the cells with behaviour of their own.
 #include <gtest/gtest.h>
 #include "host/fresh_library.h"
 #include "host/host.h"
@@ -136,18 +133,6 @@ static std::vector<int> FillDistinct(const std::vector<CellPlace> &places) {
   return expected;
 }
 
-// The exports test sees that every listed name resolves.
-TEST(SettingsStore, ListHoldsEveryShapeWhole) {
-  std::vector<ListedCell> cells = ListedCells(HostLibrary());
-  // Flags: 72 of the environment (the frame exports the focus guard's) and
-  // the library-creation mask, read like the bit-set flag.
-  static const struct { CellShape shape; long count; } kCounts[] = {
-      {SingleColumn, 44}, {TwoColumn, 19}, {SlotOnly, 4}, {Flag, 73}, {Value, 13}};
-  for (const auto &row : kCounts)
-    EXPECT_EQ(std::count_if(cells.begin(), cells.end(), [&](const ListedCell &c) { return c.shape == row.shape; }),
-              row.count) << "shape " << row.shape;
-}
-
 static const struct { const char *name; int value; } kNonZeroAtLoad[] = {
     {"PreviousProjectOpen", 1}, {"PreviousSrcfileOpen", 1},      {"CloseAllEditors", 1},
     {"CloseTitleWindow", 1},    {"FirstNoticeForWarning", 1},    {"EditorIndent", 1},
@@ -156,10 +141,18 @@ static const struct { const char *name; int value; } kNonZeroAtLoad[] = {
     {"HeaderDetection", 1},     {"CheckNewerVersionAtStartup", 1},
 };
 
+// Every shape whole in the list, and every cell at its load value.
 TEST(SettingsStore, EveryCellAtLoad) {
   HMODULE fresh = LoadFreshLibrary();
   ASSERT_TRUE(fresh);
   std::vector<ListedCell> cells = ListedCells(fresh);
+  // Flags: 72 of the environment (the frame exports the focus guard's) and
+  // the library-creation mask, read like the bit-set flag.
+  static const struct { CellShape shape; long count; } kCounts[] = {
+      {SingleColumn, 44}, {TwoColumn, 19}, {SlotOnly, 4}, {Flag, 73}, {Value, 13}};
+  for (const auto &row : kCounts)
+    EXPECT_EQ(std::count_if(cells.begin(), cells.end(), [&](const ListedCell &c) { return c.shape == row.shape; }),
+              row.count) << "shape " << row.shape;
   std::vector<CellPlace> places = CellPlaces(cells);
   std::vector<int> expected;
   for (const CellPlace &place : places) {
@@ -224,33 +217,22 @@ static int ReadNamed(const char *name) {
 }
 
 // Steps on the left edge (at least 3) and the bit-set cells, each followed
-// by the whole cell, and the registry flag asked for some of its bits.
+// by the whole cell.
 TEST(SettingsStore, CellSteps) {
-  static const struct { const char *cell, *operation; int argument, after; } kSteps[] = {
-      {"Left", "SetLeft", 2, 3}, {"Left", "SetLeft", INT_MIN, 3}, {"Left", "SetLeft", 4, 4},
-      {"RegistryItemAltered", "SetRegistryItemAltered", 5, 5},
-      {"RegistryItemAltered", "RemoveRegistryItemAltered", 6, 1},
-      {"RegistryItemAltered", "AddRegistryItemAltered", INT_MIN, INT_MIN | 1},
-      {"RegistryItemAltered", "RemoveRegistryItemAltered", -1, 0},
-      {"ReturnOfDialog", "SetReturnOfDialog", 4, 4},
-      {"ReturnOfDialog", "AddReturnOfDialog", 5, 5},
-      {"ShowTitleForHeaderBeingAnalyzed", "SetShowTitleForHeaderBeingAnalyzed", 2, 2},
-      {"ShowTitleForHeaderBeingAnalyzed", "AddShowTitleForHeaderBeingAnalyzed", 8, 10},
+  static const struct { const char *operation, *cell; int argument, after; } kSteps[] = {
+      {"Set", "Left", 2, 3},                    {"Set", "Left", INT_MIN, 3},
+      {"Set", "Left", 4, 4},                    {"Set", "RegistryItemAltered", 5, 5},
+      {"Remove", "RegistryItemAltered", 6, 1},  {"Add", "RegistryItemAltered", INT_MIN, INT_MIN | 1},
+      {"Remove", "RegistryItemAltered", -1, 0}, {"Set", "ReturnOfDialog", 4, 4},
+      {"Add", "ReturnOfDialog", 5, 5},          {"Set", "ReturnOfDialog", 0, 0},
+      {"Set", "ShowTitleForHeaderBeingAnalyzed", 2, 2}, {"Add", "ShowTitleForHeaderBeingAnalyzed", 8, 10},
+      {"Set", "ShowTitleForHeaderBeingAnalyzed", 0, 0},
   };
   for (const auto &step : kSteps) {
-    NeedHostProc<VoidOfInt>(step.operation)(step.argument);
-    EXPECT_EQ(ReadNamed(step.cell), step.after) << step.operation << "(" << step.argument << ")";
+    std::string operation = std::string(step.operation) + step.cell;
+    NeedHostProc<VoidOfInt>(operation.c_str())(step.argument);
+    EXPECT_EQ(ReadNamed(step.cell), step.after) << operation << "(" << step.argument << ")";
   }
-  auto set = NeedHostProc<VoidOfInt>("SetRegistryItemAltered");
-  auto is = NeedHostProc<IntOfInt>("IsRegistryItemAltered");
-  static const struct { int cell, bits, result; } kQueries[] = {{5, 4, 4}, {5, 2, 0}, {INT_MIN, -1, INT_MIN}};
-  for (const auto &row : kQueries) {
-    set(row.cell);
-    EXPECT_EQ(is(row.bits), row.result) << "cell " << row.cell << " bits " << row.bits;
-  }
-  set(0);
-  NeedHostProc<VoidOfInt>("SetReturnOfDialog")(0);
-  NeedHostProc<VoidOfInt>("SetShowTitleForHeaderBeingAnalyzed")(0);
 }
 
 // Two threads add and remove bits of their own in the same cell, each

@@ -536,35 +536,26 @@ static std::vector<HostileCall> Calls() {
       READER(IsFileWithNoName, 0, 0, PROC(PathToInt, IsFileWithNoName)(t)),
       READER(GetOutputPath, 0, 1, PROC(OutputPath, GetOutputPath)(t, buffer, sizeof buffer)),
       READER(CountLineNumber, 0, 0, PROC(LineNumber, CountLineNumber)(t, t ? t + strlen(t) + 100 : "x")),
-      {"OpenReadOnlyFileForProject", false,
-       [](char *t) {
-         DWORD record[2];
-         HGLOBAL block = PROC(ProjectFile, OpenReadOnlyFileForProject)(t, record, 0, 1);
-         if (block) GlobalFree(block);
-         return Ptr(block);
-       },
-       0, 0},
-      {"GetFileNameWithoutExtension", true,
-       [](char *t) {
+      READER(OpenReadOnlyFileForProject, 0, 0, [t] {
+        DWORD record[2];
+        HGLOBAL block = PROC(ProjectFile, OpenReadOnlyFileForProject)(t, record, 0, 1);
+        return block ? GlobalFree(block), 1 : 0;
+      }()),
+      {"GetFileNameWithoutExtension", true, [](char *t) {
          char *dot = 0, removed = 'x';
          return Ptr(PROC(WithoutExtension, GetFileNameWithoutExtension)(t, 1, &dot, &removed)) + (removed ? 10 : 0);
-       },
-       0, 1},
+       }, 0, 1},
       {"ConvertJapaneseNameToRandomAscciName", true,
        [](char *t) { return Ptr(PROC(InPlace, ConvertJapaneseNameToRandomAscciName)(t)); }, 0, 1},
-      {"GetShortStringIfLonger", true,
-       [](char *t) {
+      {"GetShortStringIfLonger", true, [](char *t) {
          int length = -1;
          PROC(ShortString, GetShortStringIfLonger)(t, &length);
          return (long long)(length > 0);
-       },
-       0, 0},
-      {"SetNewEmptyEndAtCompileDotC", true,
-       [](char *t) {
+       }, 0, 0},
+      {"SetNewEmptyEndAtCompileDotC", true, [](char *t) {
          char *cut = 0, saved = 0;
          return Ptr(PROC(CompileCut, SetNewEmptyEndAtCompileDotC)(t, &cut, &saved)) + Ptr(cut) * 10;
-       },
-       0, 1},
+       }, 0, 1},
   };
 }
 

@@ -28,9 +28,9 @@ protected:
 TEST_F(HelpMenu, EachHelpCommandOpensItsFileAtItsTopic) {
   const struct { WPARAM command; const char *file, *helpCommand, *topic; } rows[] = {
       {40022, "ORVEX.HLP", "11", "0"},    {40023, "ORVEXC.HLP", "11", "0"},
-      {40046, "ORVEX.HLP", "1", "49165"}, {40230, "ORVEX.HLP", "1", "49220"},
+      {40046, "ORVEX.HLP", "1", "49165"},
       {0xABCD0000 | 40149, "OPTHELP.HLP", "1", "49148"}, // only the low 16 bits name the command
-      {40024, 0, 0, 0}, {40128, 0, 0, 0}, {0, 0, 0, 0}, {0x10000, 0, 0, 0},
+      {40024, 0, 0, 0}, {0, 0, 0, 0}, {0x10000, 0, 0, 0},
   };
   for (const auto &row : rows) {
     JournalClear();

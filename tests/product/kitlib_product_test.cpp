@@ -1,22 +1,13 @@
-// The Kitlib stand-in's operations the product folder, help and helper
-// starts rely on: path joining within MAX_PATH, j_lstristr, quoting, the
-// existence box, the journal's bounds, the hide/show pair around boxes and
-// the buffer size word.
+// The Kitlib stand-in's operations the product folder and help rely on:
+// path joining within MAX_PATH, j_lstristr, the journal's bounds and the
+// buffer size word.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/host.h"
 #include "host/journal.h"
-#include "host/main_window.h"
 
 typedef int(__stdcall *FullPathFn)(char *, const char *, const char *);
 typedef char *(__stdcall *FindFn)(const char *, const char *);
 typedef int(__stdcall *ShowHelpFn)(int, HWND, const char *, const char *, int, int);
-typedef int(__stdcall *BoxFn)(HWND, const char *, const char *, UINT);
-
-static std::string Folder() {
-  std::string folder = HostFolder();
-  return folder.substr(0, folder.size() - 1);
-}
 
 TEST(KitlibPaths, FullPathJoinsWithinMaxPath) {
   FullPathFn join = KitProc<FullPathFn>("myGetFullPathName");
@@ -42,7 +33,7 @@ TEST(KitlibPaths, FullPathJoinsWithinMaxPath) {
 
 // j_lstristr finds its first argument in its second, ASCII letters folded,
 // only at character starts.
-TEST(KitlibPaths, CaseInsensitiveSearchAndQuoting) {
+TEST(KitlibPaths, CaseInsensitiveSearchAtCharacterStarts) {
   FindFn find = KitProc<FindFn>("j_lstristr");
   const struct { std::string needle, text; int at; } cases[] = {
       {"c:\\Orvex", "\"C:\\ORVEX\\main.c\"", 1}, {"xxABCxx", "abc", -1}, {"", "abc", 0},
@@ -58,32 +49,6 @@ TEST(KitlibPaths, CaseInsensitiveSearchAndQuoting) {
     FreeGuarded(text);
   }
   EXPECT_EQ(find(nullptr, "a"), nullptr);
-  auto quote = KitProc<int(__stdcall *)(char *)>("Add95QuotationForAnySpaceIfNotThere");
-  char text[32] = "C:\\a b\\X.EXE", quoted[32] = "\"C:\\a b\"", plain[32] = "C:\\ab";
-  EXPECT_EQ(quote(text), 1);
-  EXPECT_STREQ(text, "\"C:\\a b\\X.EXE\"");
-  EXPECT_EQ(quote(quoted) + quote(plain) + quote(nullptr), 0);
-  EXPECT_STREQ(quoted, "\"C:\\a b\"");
-}
-
-TEST(KitlibPaths, ExistenceCheckTellsTheUserWhatIsMissing) {
-  ASSERT_TRUE(AnsiCodePageKeepsEveryByte());
-  auto exists = KitProc<int(__stdcall *)(HWND, const char *, int, int)>("IsFileDirExistWithMessage");
-  HWND main = HostMainWindow(); // the owner of boxes without one
-  std::string missing = HostFolder() + "missing helper.exe";
-  WatchBoxes({IDOK});
-  EXPECT_EQ(exists(0, (HostFolder() + "kitlib.dll").c_str(), 2, 0), 1);
-  EXPECT_EQ(exists(0, Folder().c_str(), 1, 0), 1);
-  EXPECT_EQ(exists(0, missing.c_str(), 2, 1), 0); // quiet
-  EXPECT_EQ(exists(0, missing.c_str(), 2, 0), 0);
-  EXPECT_EQ(exists(0, Folder().c_str(), 2, 0), 0); // a folder is no file
-  EXPECT_EQ(exists(0, nullptr, 2, 0), 0);
-  std::vector<SeenBox> seen = StopWatchingBoxes();
-  ASSERT_EQ(seen.size(), 3u);
-  EXPECT_EQ(seen[0].text, missing + "\n\nThe file or folder is not found.");
-  EXPECT_EQ(seen[0].title, "Checking files");
-  EXPECT_EQ(seen[0].owner, main);
-  EXPECT_EQ(seen[1].text, Folder() + "\n\nThe file or folder is not found.");
 }
 
 // Lines are handed out whole or cut on a character; bad indexes and buffers
@@ -105,27 +70,6 @@ TEST(KitlibJournal, LinesAreBoundedAndTheOldestGoFirst) {
   ASSERT_EQ(lines.size(), 256u);
   EXPECT_EQ(lines.front(), JournalLine({"help", "1", "44", "C:\\x.hlp"}));
   JournalClear();
-}
-
-static int g_hides = 0, g_shows = 0;
-static void __stdcall CountHide() { g_hides++; }
-static void __stdcall CountShow() { g_shows++; }
-static int PairCallsWhileUp() { return g_hides * 10 + g_shows; }
-
-TEST(KitlibBoxes, EveryBoxHasTheHideAndShowPairAroundIt) {
-  auto pair = KitProc<void(__stdcall *)(void(__stdcall *)(void), void(__stdcall *)(void))>(
-      "SetDisableBoxBeforeMessageBox");
-  BoxFn box = KitProc<BoxFn>("_myMessageBox");
-  g_hides = g_shows = 0;
-  pair(CountShow, CountHide);
-  WatchBoxes({IDOK}, PairCallsWhileUp);
-  box(HostMainWindow(), "one", "t", MB_OK);
-  pair(0, 0);
-  box(HostMainWindow(), "after withdrawal", "t", MB_OK);
-  std::vector<SeenBox> seen = StopWatchingBoxes();
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].probe, 10); // hidden before, not yet shown
-  EXPECT_EQ(g_hides * 10 + g_shows, 11);
 }
 
 TEST(KitlibBuffers, TheSizeWordReceivesTheBufferSize) {

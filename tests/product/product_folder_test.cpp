@@ -30,11 +30,6 @@ static std::string Folder() {
   return folder.substr(0, folder.size() - 1);
 }
 
-static std::string Cased(std::string text, int (*change)(int)) {
-  for (char &c : text) c = (char)change((unsigned char)c);
-  return text;
-}
-
 static std::string MakeProductFolder() {
   std::string folder = TempFolder() + "\\orvex product " + std::to_string(GetCurrentProcessId());
   char self[MAX_PATH];
@@ -146,12 +141,14 @@ TEST_F(InProductFolder, FolderPathsMatchingAndHelpFiles) {
   EXPECT_EQ(fullPath(buffer), buffer);
   EXPECT_EQ(std::string(buffer), folder + "\\ORVEX.EXE");
   EXPECT_STREQ(HostProc<TextFn>("GetOrvexNewerExeFile")(), "");
-  const std::string shorter = folder.substr(0, folder.size() - 1);
+  std::string shorter = folder.substr(0, folder.size() - 1), lower = folder, upper = folder;
+  CharLowerA(&lower[0]);
+  CharUpperA(&upper[0]);
   const struct { const char *name; std::string text; int expected; } texts[] = {
-      {"ThisIsOrvexDirectory", Cased(folder, tolower), 1},
+      {"ThisIsOrvexDirectory", lower, 1},
       {"ThisIsOrvexDirectory", folder + "\\", 0},
       {"ThisIsOrvexDirectory", shorter, 0},
-      {"ThisContainsOrvexDirectory", "\"" + Cased(folder, toupper) + "\\x.c\" -v", 1},
+      {"ThisContainsOrvexDirectory", "\"" + upper + "\\x.c\" -v", 1},
       {"ThisContainsOrvexDirectory", shorter, 0},
   };
   for (const auto &t : texts) {
@@ -186,6 +183,7 @@ TEST_F(InProductFolder, ElevatedHelperMissingOrNotAProgram) {
   std::vector<SeenBox> seen = StopWatchingBoxes();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_NE(seen[0].text.find(helper), std::string::npos) << seen[0].text;
+  EXPECT_EQ(seen[0].owner, HostMainWindow());
   EXPECT_TRUE(JournalLines().empty());
 
   ASSERT_TRUE(WriteFileText(helper, "this is not a program"));

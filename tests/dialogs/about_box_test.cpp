@@ -43,10 +43,9 @@ protected:
 
 // Every line in both languages; the hundredths have no leading zero.
 TEST_F(AboutBox, LinesInBothLanguages) {
-  char name[MAX_COMPUTERNAME_LENGTH + 1], platform[520];
+  char name[MAX_COMPUTERNAME_LENGTH + 1];
   DWORD size = sizeof name;
   ASSERT_TRUE(GetComputerNameA(name, &size));
-  KitProc<int(__stdcall *)(char *)>("GetWindowsPlatform")(platform);
   const struct { const char *title, *computer; int version, beta; const char *edit; } languages[] = {
       {"Orvex Studio Version 1.00 (test host)", "Computer name: ", 123, 2, "1.23 Beta 2"},
       {"Orvex Studio \xca\xde\xb0\xbc\xde\xae\xdd 1.00 (\xc3\xbd\xc4\xce\xbd\xc4)",
@@ -61,7 +60,7 @@ TEST_F(AboutBox, LinesInBothLanguages) {
     EXPECT_EQ(lines[1116], HostMessageText(83, language));
     EXPECT_EQ(lines[1122], languages[language].computer + std::string(name));
     EXPECT_EQ(lines[0], "focus on OK");
-    EXPECT_EQ(lines[1115].rfind(std::string(platform) + " (NT ", 0), 0u) << lines[1115];
+    EXPECT_NE(lines[1115].find(" (NT "), std::string::npos) << lines[1115];
     EXPECT_EQ(lines[1123], std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " x " +
                                std::to_string(GetSystemMetrics(SM_CYSCREEN)));
     std::string label = HostMessageText(82, language) + ":";

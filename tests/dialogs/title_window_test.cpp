@@ -136,9 +136,7 @@ TEST_F(TitleWindow, HideCountDoNotShowAndBoxes) {
   g_probed = title;
   WatchBoxes({IDOK}, [] { return IsWindowVisible(g_probed) ? 1 : 0; });
   HostProc<BoxFn>("_myMessageBoxForOrvex")(main, "text", "title", MB_OK);
-  std::vector<SeenBox> seen = StopWatchingBoxes();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].probe, 0);
+  EXPECT_EQ(StopWatchingBoxes().at(0).probe, 0);
   EXPECT_TRUE(IsWindowVisible(title));
   HostProc<SetFn>("DonotShowTitleDlg")(1);
   HideTitle();
@@ -147,26 +145,10 @@ TEST_F(TitleWindow, HideCountDoNotShowAndBoxes) {
   EXPECT_FALSE(IsWindowVisible(title));
 }
 
-// Exit stores the automatic-close choice, then the window goes and the
-// after-destroy function runs.
-TEST_F(TitleWindow, ExitStoresTheAutomaticCloseChoice) {
-  for (bool tick : {true, false}) {
-    g_afterDestroyCalls = 0;
-    HWND title = CreateTitle(main, 123, 0, 0);
-    ASSERT_NE(title, nullptr);
-    HostProc<EnableFn>("SendEnableWindowToTitleDlg")(1, 1);
-    if (tick) SendMessageA(GetDlgItem(title, 1074), BM_CLICK, 0, 0);
-    SendMessageA(GetDlgItem(title, 1), BM_CLICK, 0, 0);
-    EXPECT_EQ(HostProc<CountFn>("IsCloseTitleWindow")(), tick ? 0x16 : 1);
-    EXPECT_FALSE(IsWindow(title));
-    EXPECT_EQ(g_afterDestroyCalls, 1);
-    SetCloseSetting(1);
-  }
-}
-
 // The after-destroy function runs also with no window; the setting's bit 2
-// lets the window close automatically.
-TEST_F(TitleWindow, AfterDestroyAndAutomaticClose) {
+// lets the window close automatically; Exit stores the automatic-close
+// choice, then the window goes and the after-destroy function runs.
+TEST_F(TitleWindow, AfterDestroyAutomaticCloseAndExit) {
   CountFn automatic = HostProc<CountFn>("CloseTitleWindowByAutomatic");
   EXPECT_EQ(DestroyTitle(), 0);
   EXPECT_EQ(automatic(), 0);
@@ -178,6 +160,17 @@ TEST_F(TitleWindow, AfterDestroyAndAutomaticClose) {
     EXPECT_EQ(automatic(), c.closed) << c.setting;
     EXPECT_EQ(IsWindow(title) != 0, !c.closed) << c.setting;
     EXPECT_EQ(DestroyTitle(), !c.closed) << c.setting;
+  }
+  for (bool tick : {true, false}) {
+    SetCloseSetting(1);
+    g_afterDestroyCalls = 0;
+    HWND title = CreateTitle(main, 123, 0, 0);
+    HostProc<EnableFn>("SendEnableWindowToTitleDlg")(1, 1);
+    if (tick) SendMessageA(GetDlgItem(title, 1074), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(title, 1), BM_CLICK, 0, 0);
+    EXPECT_EQ(HostProc<CountFn>("IsCloseTitleWindow")(), tick ? 0x16 : 1);
+    EXPECT_FALSE(IsWindow(title));
+    EXPECT_EQ(g_afterDestroyCalls, 1);
   }
 }
 

@@ -41,49 +41,35 @@ protected:
   int bitmapsBefore = 0;
 };
 
-// Every line in both languages; the hundredths have no leading zero.
+// Every line in both languages; the hundredths have no leading zero; a long
+// computer name is cut on a whole character to fit the 520-byte line, and no
+// name at all says so.
 TEST_F(AboutBox, LinesInBothLanguages) {
-  char name[MAX_COMPUTERNAME_LENGTH + 1];
-  DWORD size = sizeof name;
-  ASSERT_TRUE(GetComputerNameA(name, &size));
-  const struct { const char *title, *computer; int version, beta; const char *edit; } languages[] = {
-      {"Orvex Studio Version 1.00 (test host)", "Computer name: ", 123, 2, "1.23 Beta 2"},
-      {"Orvex Studio \xca\xde\xb0\xbc\xde\xae\xdd 1.00 (\xc3\xbd\xc4\xce\xbd\xc4)",
-       "\xba\xdd\xcb\xdf\xad\xb0\xc0\x96\xbc: ", 105, -1, "1.5"},
+  std::string longName = "x";
+  while (longName.size() < 600) longName += "\x83\x5c";
+  const char *titles[] = {"Orvex Studio Version 1.00 (test host)",
+                          "Orvex Studio \xca\xde\xb0\xbc\xde\xae\xdd 1.00 (\xc3\xbd\xc4\xce\xbd\xc4)"};
+  const struct { int language, version, beta; const char *edit; std::string name, computer; } rows[] = {
+      {0, 123, 2, "1.23 Beta 2", longName, SjisFit("Computer name: " + SjisFit(longName, 519), 519)},
+      {1, 105, -1, "1.5", "PC", "\xba\xdd\xcb\xdf\xad\xb0\xc0\x96\xbc: PC"},
+      {0, 123, 0, "1.23", "", "Resource evaluation not supported"},
   };
-  for (int language : {0, 1}) {
-    HostSetLanguage(language);
+  for (const auto &row : rows) {
+    HostSetLanguage(row.language);
+    KitProc<void(__stdcall *)(const char *)>("KitSetPCName")(row.name.c_str());
     Lines lines;
-    EXPECT_EQ(Open(languages[language].version, languages[language].beta, &lines), 1);
-    EXPECT_EQ(lines[40021], std::string("powered by Footy Text Edit Control ") + languages[language].edit);
-    EXPECT_EQ(lines[1119], languages[language].title);
-    EXPECT_EQ(lines[1116], HostMessageText(83, language));
-    EXPECT_EQ(lines[1122], languages[language].computer + std::string(name));
+    EXPECT_EQ(Open(row.version, row.beta, &lines), 1);
+    EXPECT_EQ(lines[40021], std::string("powered by Footy Text Edit Control ") + row.edit);
+    EXPECT_EQ(lines[1119], titles[row.language]);
+    EXPECT_EQ(lines[1116], HostMessageText(83, row.language));
+    EXPECT_EQ(lines[1122], row.computer);
     EXPECT_EQ(lines[0], "focus on OK");
     EXPECT_NE(lines[1115].find(" (NT "), std::string::npos) << lines[1115];
     EXPECT_EQ(lines[1123], std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " x " +
                                std::to_string(GetSystemMetrics(SM_CYSCREEN)));
-    std::string label = HostMessageText(82, language) + ":";
+    std::string label = HostMessageText(82, row.language) + ":";
     EXPECT_EQ(lines[1121].rfind(label, 0), 0u) << lines[1121];
     EXPECT_EQ(lines[1121].back(), 'K');
-  }
-}
-
-// A long name is cut on a whole character to fit the 520-byte line; no name
-// at all says so.
-TEST_F(AboutBox, ComputerNameLineIsBoundedAndCutOnACharacter) {
-  auto setName = KitProc<void(__stdcall *)(const char *)>("KitSetPCName");
-  std::string name = "x";
-  while (name.size() < 600) name += "\x83\x5c";
-  const struct { std::string name, line; } cases[] = {
-      {name, SjisFit("Computer name: " + SjisFit(name, 519), 519)},
-      {"", "Resource evaluation not supported"},
-  };
-  for (const auto &c : cases) {
-    setName(c.name.c_str());
-    Lines lines;
-    Open(123, 0, &lines);
-    EXPECT_EQ(lines[1122], c.line);
   }
 }
 

@@ -92,32 +92,28 @@ TEST_F(TitleWindow, HintButtonOpensTheProductHelpWhenItIsThere) {
 // The start row is gone once the start page was shown; else the page is
 // opened, and the hint stands in for the button when it cannot be.
 TEST_F(TitleWindow, StartRowPerFlagAndBrowserAnswer) {
-  RECT client;
-  HWND title = CreateTitle(main, 123, 0, 0);
-  GetClientRect(title, &client);
-  int shortHeight = client.bottom;
-  EXPECT_TRUE(JournalLines().empty());
-  DestroyTitle();
   SetWindowTextA(main, "Orvex Studio - starting");
-  for (int answer : {1, 0}) {
-    HostProc<SetFn>("SetHideOrvexStartHtml")(0);
-    SetUrlAnswer(answer);
+  const struct { int shown, answer; size_t opened; } rows[] = {{1, 1, 0}, {0, 1, 1}, {0, 0, 1}};
+  int shortHeight = 0;
+  for (const auto &r : rows) {
+    HostProc<SetFn>("SetHideOrvexStartHtml")(r.shown);
+    SetUrlAnswer(r.answer);
     JournalClear();
-    title = CreateTitle(main, 123, 0, 0);
-    ASSERT_NE(title, nullptr);
-    RECT button;
-    GetWindowRect(GetDlgItem(title, 1016), &button);
+    HWND title = CreateTitle(main, 123, 0, 0);
+    RECT client, button;
     GetClientRect(title, &client);
-    if (answer) {
-      EXPECT_EQ(client.bottom - shortHeight, button.bottom - button.top);
+    GetWindowRect(GetDlgItem(title, 1016), &button);
+    if (r.shown) {
+      shortHeight = client.bottom;
+    } else {
+      EXPECT_EQ(client.bottom - shortHeight, button.bottom - button.top) << r.answer;
+      EXPECT_EQ(ControlVisible(title, 1016), r.answer == 1);
+      EXPECT_EQ(ControlVisible(title, 1018), r.answer == 0);
     }
-    EXPECT_EQ(ControlVisible(title, 1016), answer == 1);
-    EXPECT_EQ(ControlVisible(title, 1018), answer == 0);
-    EXPECT_EQ(HostProc<CountFn>("IsHideOrvexStartHtml")(), answer);
-    ASSERT_EQ(JournalLines().size(), 1u);
-    std::vector<std::string> fields = JournalFields(JournalLines()[0]);
-    ASSERT_EQ(fields.size(), 4u);
-    EXPECT_EQ(fields[3], "Orvex Studio - starting");
+    EXPECT_EQ(HostProc<CountFn>("IsHideOrvexStartHtml")(), r.shown | r.answer);
+    std::vector<std::string> lines = JournalLines();
+    ASSERT_EQ(lines.size(), r.opened);
+    for (const std::string &line : lines) EXPECT_EQ(JournalFields(line).at(3), "Orvex Studio - starting");
     DestroyTitle();
   }
 }

@@ -1,19 +1,16 @@
-// The title window, created for real through the library with the test
-// host's main window: its controls per close setting, the start row, the
-// hide count and the boxes that hide it, its Exit button, and every way it
-// goes (the host, automatically, the user, with its owner).
+// The title window, created for real with the test host's main window: its
+// controls per close setting, the start row, the hide count, its Exit button,
+// and every way it goes (the host, automatically, the user, with its owner).
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
 #include "host/fresh_library.h"
-#include "host/journal.h"
-#include "host/main_window.h"
 
-static const char kVersionTitle[] = "Orvex Studio Version 1.00 (test host)";
-static const char kStartHint[] = "You can start with the menu of [Help]-[To Begin with...]-[Quick Programming]";
+typedef void(__stdcall *EnableFn)(int, int);
+typedef int(__stdcall *BoxFn)(HWND, LPCSTR, LPCSTR, UINT);
 
 static int g_afterDestroyCalls = 0;
+static HWND g_probed = 0;
 static void __stdcall CountAfterDestroy() { g_afterDestroyCalls++; }
 
 class TitleWindow : public ::testing::Test {
@@ -22,10 +19,10 @@ protected:
     ASSERT_TRUE(PrepareHostForProductWindows());
     main = HostMainWindow();
     SetCloseSetting(1);
-    SetStartPageShown(1);
+    HostProc<SetFn>("SetHideOrvexStartHtml")(1);
     HostProc<SetFn>("DonotShowTitleDlg")(0);
-    HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(nullptr);
-    SetUrlAnswer(1);
+    HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(CountAfterDestroy);
+    g_afterDestroyCalls = 0;
     bitmapsBefore = BitmapsAlive();
   }
   void TearDown() override {
@@ -33,40 +30,35 @@ protected:
     HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(nullptr);
     DestroyTitle();
     SetCloseSetting(1);
-    SetStartPageShown(0);
+    HostProc<SetFn>("SetHideOrvexStartHtml")(0);
     SetUrlAnswer(1);
     HostProc<SetFn>("DonotShowTitleDlg")(0);
+    SetWindowTextA(main, "Test host");
     EXPECT_EQ(BitmapsAlive(), bitmapsBefore) << "a title bitmap was left";
   }
   HWND main = 0;
   int bitmapsBefore = 0;
 };
 
-static int CountChildren(HWND window) {
-  int count = 0;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) count++;
-  return count;
-}
-
-TEST_F(TitleWindow, ShortTitleShowsOnlyTheBitmapFrame) {
+// Mode 6 shows only the bitmap frame; a second create returns the first
+// window unchanged; destroying forgets it.
+TEST_F(TitleWindow, ShortTitleSecondCreateAndDestroy) {
   HWND title = CreateTitle(main, 123, 0, 6);
   ASSERT_NE(title, nullptr);
-  EXPECT_EQ(CountChildren(title), 1);
-  EXPECT_NE(GetDlgItem(title, 1118), nullptr);
-  EXPECT_TRUE(IsWindowVisible(title));
+  EXPECT_EQ(GetWindow(title, GW_CHILD), GetDlgItem(title, 1118));
+  EXPECT_EQ(GetWindow(GetDlgItem(title, 1118), GW_HWNDNEXT), nullptr);
   EXPECT_TRUE(GetWindowLongA(title, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(TitleHandle(), title);
-  EXPECT_EQ(TitleActive(), 1);
+  EXPECT_EQ(CreateTitle(main, 999, 9, 0), title);
   EXPECT_EQ(BitmapsAlive(), bitmapsBefore + 1);
+  EXPECT_EQ(TitleHandle(), title);
   EXPECT_EQ(DestroyTitle(), 1);
   EXPECT_FALSE(IsWindow(title));
   EXPECT_EQ(TitleHandle(), nullptr);
-  EXPECT_EQ(TitleActive(), 0);
+  EXPECT_EQ(HostProc<CountFn>("IsCreatTitleDlgActive")(), 0);
 }
 
-// Per close setting: Exit waits for the host; the automatic-close box is
-// locked when the setting allows closing automatically and ticked for 0x16;
-// setting 6 sets up nothing beyond the bitmap.
+// Exit waits for the host; the automatic-close box is locked when the setting
+// closes automatically and ticked for 0x16; setting 6 fills nothing.
 TEST_F(TitleWindow, ControlsPerCloseSetting) {
   const struct { int setting; bool exitEnabled, autoCloseEnabled, autoCloseTicked, filled; } cases[] = {
       {1, false, true, false, true},
@@ -78,19 +70,12 @@ TEST_F(TitleWindow, ControlsPerCloseSetting) {
     SetCloseSetting(c.setting);
     HWND title = CreateTitle(main, 123, 0, 0);
     ASSERT_NE(title, nullptr) << c.setting;
-    EXPECT_TRUE(GetWindowLongA(title, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(ControlEnabled(title, 1), c.exitEnabled) << c.setting;
     EXPECT_EQ(ControlEnabled(title, 1074), c.autoCloseEnabled) << c.setting;
-    EXPECT_EQ(ControlChecked(title, 1074), c.autoCloseTicked) << c.setting;
+    EXPECT_EQ(IsDlgButtonChecked(title, 1074) == BST_CHECKED, c.autoCloseTicked) << c.setting;
     EXPECT_FALSE(ControlEnabled(title, 40045)) << "no product help file";
-    if (c.filled) {
-      EXPECT_EQ(ControlText(title, 1119), kVersionTitle);
-      EXPECT_EQ(ControlText(title, 40021), "powered by Footy Text Edit Control 1.23");
-      EXPECT_EQ(ControlText(title, 1116), HostMessageText(83, 0));
-    } else {
-      EXPECT_EQ(ControlText(title, 1116), "");
-    }
-    EXPECT_EQ(DestroyTitle(), 1);
+    EXPECT_EQ(ControlText(title, 1116), c.filled ? HostMessageText(83, 0) : "") << c.setting;
+    DestroyTitle();
   }
 }
 
@@ -100,67 +85,55 @@ TEST_F(TitleWindow, HintButtonOpensTheProductHelpWhenItIsThere) {
   HWND title = CreateTitle(main, 123, 0, 0);
   DeleteFileA(help.c_str());
   ASSERT_NE(title, nullptr);
-  EXPECT_TRUE(ControlEnabled(title, 40045));
   SendMessageA(GetDlgItem(title, 40045), BM_CLICK, 0, 0);
-  std::vector<std::string> lines = JournalLines();
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0], JournalLine({"help", "1", "49149", HostFolder() + "ORVEX.HLP"}));
+  EXPECT_EQ(JournalLines(), std::vector<std::string>({JournalLine({"help", "1", "49149", help})}));
 }
 
-// The start row: gone (window shorter by its height) once the start page was
-// shown; else the start page is opened, and the hint stands in for the
-// button when it cannot be.
+// The start row is gone once the start page was shown; else the page is
+// opened, and the hint stands in for the button when it cannot be.
 TEST_F(TitleWindow, StartRowPerFlagAndBrowserAnswer) {
-  HWND title = CreateTitle(main, 123, 0, 0);
-  ASSERT_NE(title, nullptr);
-  int shortHeight = ClientHeight(title);
-  EXPECT_TRUE(JournalLines().empty());
-  DestroyTitle();
-
-  SetStartPageShown(0);
   SetWindowTextA(main, "Orvex Studio - starting");
-  HWND opened = CreateTitle(main, 123, 0, 0);
-  ASSERT_NE(opened, nullptr);
-  RECT button;
-  GetWindowRect(GetDlgItem(opened, 1016), &button);
-  EXPECT_EQ(ClientHeight(opened) - shortHeight, button.bottom - button.top);
-  EXPECT_TRUE(ControlVisible(opened, 1016));
-  EXPECT_FALSE(ControlVisible(opened, 1018));
-  EXPECT_EQ(StartPageShown(), 1);
-  std::vector<std::string> lines = JournalLines();
-  ASSERT_EQ(lines.size(), 1u);
-  std::vector<std::string> fields = JournalFields(lines[0]);
-  ASSERT_EQ(fields.size(), 4u);
-  EXPECT_EQ(fields[1], "0");
-  EXPECT_EQ(fields[3], "Orvex Studio - starting");
-  std::string startPage = fields[2];
-  DestroyTitle();
-
-  SetStartPageShown(0);
-  SetUrlAnswer(0);
-  JournalClear();
-  HWND failed = CreateTitle(main, 123, 0, 0);
-  ASSERT_NE(failed, nullptr);
-  EXPECT_FALSE(ControlVisible(failed, 1016));
-  EXPECT_TRUE(ControlVisible(failed, 1018));
-  EXPECT_EQ(ControlText(failed, 1018), kStartHint);
-  EXPECT_EQ(StartPageShown(), 0);
-  ASSERT_EQ(JournalLines().size(), 1u);
-  EXPECT_EQ(JournalFields(JournalLines()[0])[2], startPage);
-  SetWindowTextA(main, "Test host");
+  const struct { int shown, answer; size_t opened; } rows[] = {{1, 1, 0}, {0, 1, 1}, {0, 0, 1}};
+  int shortHeight = 0;
+  for (const auto &r : rows) {
+    HostProc<SetFn>("SetHideOrvexStartHtml")(r.shown);
+    SetUrlAnswer(r.answer);
+    JournalClear();
+    HWND title = CreateTitle(main, 123, 0, 0);
+    RECT client, button;
+    GetClientRect(title, &client);
+    GetWindowRect(GetDlgItem(title, 1016), &button);
+    if (r.shown) {
+      shortHeight = client.bottom;
+    } else {
+      EXPECT_EQ(client.bottom - shortHeight, button.bottom - button.top) << r.answer;
+      EXPECT_EQ(ControlVisible(title, 1016), r.answer == 1);
+      EXPECT_EQ(ControlVisible(title, 1018), r.answer == 0);
+    }
+    EXPECT_EQ(HostProc<CountFn>("IsHideOrvexStartHtml")(), r.shown | r.answer);
+    std::vector<std::string> lines = JournalLines();
+    ASSERT_EQ(lines.size(), r.opened);
+    for (const std::string &line : lines) EXPECT_EQ(JournalFields(line).at(3), "Orvex Studio - starting");
+    DestroyTitle();
+  }
 }
 
-TEST_F(TitleWindow, HideCountAndDoNotShow) {
+// Hides count; shows undo them one by one; "do not show" keeps it hidden; a
+// library box hides it while up.
+TEST_F(TitleWindow, HideCountDoNotShowAndBoxes) {
   HWND title = CreateTitle(main, 123, 0, 0);
   ASSERT_NE(title, nullptr);
   HideTitle();
   HideTitle();
-  EXPECT_FALSE(IsWindowVisible(title));
   ShowTitle();
   EXPECT_FALSE(IsWindowVisible(title));
   ShowTitle();
   EXPECT_TRUE(IsWindowVisible(title));
-
+  g_probed = title;
+  WatchBoxes({IDOK}, [] { return IsWindowVisible(g_probed) ? 1 : 0; });
+  HostProc<BoxFn>("_myMessageBoxForOrvex")(main, "text", "title", MB_OK);
+  EXPECT_EQ(StopWatchingBoxes().at(0).probe, 0);
+  EXPECT_TRUE(IsWindowVisible(title));
   HostProc<SetFn>("DonotShowTitleDlg")(1);
   HideTitle();
   ShowTitle();
@@ -168,77 +141,38 @@ TEST_F(TitleWindow, HideCountAndDoNotShow) {
   EXPECT_FALSE(IsWindowVisible(title));
 }
 
-static HWND g_probedTitle = 0;
-static int TitleVisible() { return IsWindowVisible(g_probedTitle) ? 1 : 0; }
-
-TEST_F(TitleWindow, LibraryBoxesHideItWhileTheyAreUp) {
-  g_probedTitle = CreateTitle(main, 123, 0, 0);
-  ASSERT_NE(g_probedTitle, nullptr);
-  WatchBoxes({IDOK, IDCANCEL}, TitleVisible);
-  HostProc<int(__stdcall *)(HWND, LPCSTR, LPCSTR, UINT)>("_myMessageBoxForOrvex")(main, "text", "title", MB_OK);
-  EXPECT_TRUE(IsWindowVisible(g_probedTitle));
-  HostProc<int(__stdcall *)(int)>("ShowTipsForFirstUse")(0);
-  std::vector<SeenBox> seen = StopWatchingBoxes();
-  ASSERT_EQ(seen.size(), 2u);
-  for (const SeenBox &box : seen) EXPECT_EQ(box.probe, 0) << box.text;
-  EXPECT_TRUE(IsWindowVisible(g_probedTitle));
-}
-
-// Exit stores the automatic-close choice, then the window goes and the
-// after-destroy function runs.
-TEST_F(TitleWindow, ExitStoresTheAutomaticCloseChoice) {
-  HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(CountAfterDestroy);
-  for (bool tick : {true, false}) {
-    g_afterDestroyCalls = 0;
-    HWND title = CreateTitle(main, 123, 0, 0);
-    ASSERT_NE(title, nullptr);
-    HostProc<EnableFn>("SendEnableWindowToTitleDlg")(1, 1);
-    EXPECT_TRUE(ControlEnabled(title, 1));
-    if (tick) SendMessageA(GetDlgItem(title, 1074), BM_CLICK, 0, 0);
-    EXPECT_EQ(ControlChecked(title, 1074), tick);
-    SendMessageA(GetDlgItem(title, 1), BM_CLICK, 0, 0);
-    EXPECT_EQ(CloseSetting(), tick ? 0x16 : 1);
-    EXPECT_FALSE(IsWindow(title));
-    EXPECT_EQ(TitleHandle(), nullptr);
-    EXPECT_EQ(g_afterDestroyCalls, 1);
-    SetCloseSetting(1);
-  }
-}
-
-// The after-destroy function runs also when there is no window to destroy;
-// the close setting's value 2 lets the window close automatically.
-TEST_F(TitleWindow, AfterDestroyAndAutomaticClose) {
+// The after-destroy function runs also with no window; the setting's bit 2
+// lets the window close automatically; Exit stores the automatic-close
+// choice, then the window goes and the after-destroy function runs.
+TEST_F(TitleWindow, AfterDestroyAutomaticCloseAndExit) {
   CountFn automatic = HostProc<CountFn>("CloseTitleWindowByAutomatic");
-  HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(CountAfterDestroy);
-  g_afterDestroyCalls = 0;
   EXPECT_EQ(DestroyTitle(), 0);
   EXPECT_EQ(automatic(), 0);
   EXPECT_EQ(g_afterDestroyCalls, 2);
-  const struct { int setting, closed; } cases[] = {{0x16, 1}, {2, 1}, {6, 1}, {1, 0}, {4, 0}, {0, 0}};
+  const struct { int setting, closed; } cases[] = {{0x16, 1}, {2, 1}, {1, 0}, {4, 0}};
   for (const auto &c : cases) {
     SetCloseSetting(c.setting);
     HWND title = CreateTitle(main, 123, 0, 0);
-    ASSERT_NE(title, nullptr);
     EXPECT_EQ(automatic(), c.closed) << c.setting;
     EXPECT_EQ(IsWindow(title) != 0, !c.closed) << c.setting;
-    g_afterDestroyCalls = 0;
     EXPECT_EQ(DestroyTitle(), !c.closed) << c.setting;
+  }
+  for (bool tick : {true, false}) {
+    SetCloseSetting(1);
+    g_afterDestroyCalls = 0;
+    HWND title = CreateTitle(main, 123, 0, 0);
+    HostProc<EnableFn>("SendEnableWindowToTitleDlg")(1, 1);
+    if (tick) SendMessageA(GetDlgItem(title, 1074), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(title, 1), BM_CLICK, 0, 0);
+    EXPECT_EQ(HostProc<CountFn>("IsCloseTitleWindow")(), tick ? 0x16 : 1);
+    EXPECT_FALSE(IsWindow(title));
     EXPECT_EQ(g_afterDestroyCalls, 1);
   }
 }
 
-TEST_F(TitleWindow, SecondCreateReturnsTheFirstWindow) {
-  HWND first = CreateTitle(main, 123, 0, 0);
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(CreateTitle(main, 999, 9, 6), first);
-  EXPECT_EQ(BitmapsAlive(), bitmapsBefore + 1);
-  EXPECT_EQ(ControlText(first, 40021), "powered by Footy Text Edit Control 1.23");
-  EXPECT_EQ(TitleHandle(), first);
-}
-
 // Destroyed with its owner, the window is forgotten, its bitmap deleted and
-// Kitlib's functions withdrawn: a box shown after the library that made the
-// window is gone must not call into it. A new window starts unhidden.
+// Kitlib's functions withdrawn: a box after the library is gone must not call
+// into it. A new window starts unhidden.
 TEST_F(TitleWindow, DestroyedWithItsOwner) {
   HMODULE fresh = LoadFreshLibrary();
   ASSERT_NE(fresh, nullptr);
@@ -249,11 +183,10 @@ TEST_F(TitleWindow, DestroyedWithItsOwner) {
   DestroyWindow(owner);
   EXPECT_FALSE(IsWindow(title));
   EXPECT_EQ(((WindowFn)GetProcAddress(fresh, "GetWndHandleForTitleDlg"))(), nullptr);
-  EXPECT_EQ(((CountFn)GetProcAddress(fresh, "IsCreatTitleDlgActive"))(), 0);
   EXPECT_EQ(BitmapsAlive(), bitmapsBefore);
   FreeFreshLibrary(fresh);
   WatchBoxes({IDOK});
-  EXPECT_EQ(KitProc<int(__stdcall *)(HWND, LPCSTR, LPCSTR, UINT)>("_myMessageBox")(main, "after", "t", MB_OK), IDOK);
+  EXPECT_EQ(KitProc<BoxFn>("_myMessageBox")(main, "after", "t", MB_OK), IDOK);
   EXPECT_EQ(StopWatchingBoxes().size(), 1u);
 
   owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, 0, 0, 0, 0);
@@ -261,25 +194,22 @@ TEST_F(TitleWindow, DestroyedWithItsOwner) {
   HideTitle();
   DestroyWindow(owner);
   HWND again = CreateTitle(main, 123, 0, 0);
-  ASSERT_NE(again, nullptr);
   HideTitle();
   EXPECT_FALSE(IsWindowVisible(again));
 }
 
-TEST_F(TitleWindow, CallsWithoutAWindowDoNothing) {
-  HideTitle();
-  ShowTitle();
-  HostProc<EnableFn>("SendEnableWindowToTitleDlg")(1, 1);
-  HostProc<VoidFn>("SendRedrawToTitleDlg")();
-  HostProc<MoveIconFn>("MoveAboutIcon")(nullptr);
-  HostProc<MoveIconFn>("MoveAboutIcon")((HWND)(INT_PTR)0x7654320);
-  EXPECT_EQ(CreateTitle((HWND)(INT_PTR)0x7654320, 123, 0, 0), nullptr);
-  EXPECT_EQ(TitleHandle(), nullptr);
-  EXPECT_EQ(TitleActive(), 0);
-  HWND title = CreateTitle(main, 123, 0, 0);
-  ASSERT_NE(title, nullptr);
-  HostProc<EnableFn>("SendEnableWindowToTitleDlg")(77777, 1);
-  HostProc<MoveIconFn>("MoveAboutIcon")(nullptr);
-  HostProc<VoidFn>("SendRedrawToTitleDlg")();
-  EXPECT_TRUE(IsWindowVisible(title));
+TEST_F(TitleWindow, CallsWithoutAWindowOrWithBadArgumentsDoNothing) {
+  HWND bad = (HWND)(INT_PTR)0x7654320;
+  for (int withWindow : {0, 1}) {
+    HideTitle();
+    ShowTitle();
+    HostProc<EnableFn>("SendEnableWindowToTitleDlg")(77777, 1);
+    HostProc<VoidFn>("SendRedrawToTitleDlg")();
+    HostProc<void(__stdcall *)(HWND)>("MoveAboutIcon")(withWindow ? nullptr : bad);
+    EXPECT_EQ(CreateTitle(bad, 123, 0, 0), withWindow ? TitleHandle() : nullptr);
+    if (!withWindow) {
+      ASSERT_NE(CreateTitle(main, 123, 0, 0), nullptr);
+    }
+  }
+  EXPECT_TRUE(IsWindowVisible(TitleHandle()));
 }

@@ -110,9 +110,7 @@ TEST_F(Chain, GrandchildHoldingThePipeKeepsTheStepRunning) {
 // tests the executable without its quotes, runs it with them and names it in
 // the console title.
 TEST_F(Chain, QuotedExecutablePathWithBlanks) {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  std::string folder = std::string(temp) + "orvex runner tool " + std::to_string(GetCurrentProcessId());
+  std::string folder = TempFile("tool folder");
   CreateDirectoryA(folder.c_str(), 0);
   std::string tool = folder + "\\emit.exe";
   ASSERT_TRUE(CopyFileA(EmitPath().c_str(), tool.c_str(), FALSE));

@@ -39,6 +39,10 @@ std::string MainList(const std::string &mode, const std::string &results, const 
   return Join(fields, separator);
 }
 
+std::string Pipe(const std::vector<std::string> &arguments) {
+  return MainList("pipe", "DUMMY", EmitPath(), arguments);
+}
+
 std::string StepList(char kind, const std::string &executable, const std::vector<std::string> &arguments,
                      char separator) {
   return std::string(1, kind) + executable + Join(arguments, separator);
@@ -84,10 +88,22 @@ std::string FileBytes(const std::string &path) {
   return bytes.str();
 }
 
+PROCESS_INFORMATION StartProgram(std::string line) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started = {};
+  CreateProcessA(0, &line[0], 0, 0, FALSE, CREATE_NO_WINDOW, 0, 0, &startup, &started);
+  return started;
+}
+
 bool ProcessRunning(DWORD processId) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId);
   if (!process) return false;
   bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
   CloseHandle(process);
   return running;
+}
+
+void ExpectRuns(const std::vector<RunCase> &rows) {
+  for (const RunCase &row : rows) EXPECT_TRUE(FollowsTable(CallRunner(row.entries).notes, row.want)) << row.name;
 }

@@ -24,6 +24,8 @@ RunOutcome CallRunnerRaw(int argc, char **argv);
 // recorder window and message; `separator` replaces the comma.
 std::string MainList(const std::string &mode, const std::string &results, const std::string &executable,
                      const std::vector<std::string> &arguments, char separator = ',');
+// The usual main list: pipe mode, no results file, emit with `arguments`.
+std::string Pipe(const std::vector<std::string> &arguments);
 // A follow-up step: kind '1' (repeated) or '2' (final), then the fields.
 std::string StepList(char kind, const std::string &executable, const std::vector<std::string> &arguments,
                      char separator = ',');
@@ -41,3 +43,22 @@ std::string EmitPath();
 std::string TempFile(const char *name);
 std::string FileBytes(const std::string &path);
 bool ProcessRunning(DWORD processId);
+// Starts a command line without a window; the handles are the caller's to
+// close (all zero when it could not start).
+PROCESS_INFORMATION StartProgram(std::string line);
+
+// A parameter list and the notifications it must give; ExpectRuns calls the
+// runner with each and compares.
+struct RunCase {
+  const char *name;
+  std::vector<std::string> entries;
+  std::vector<Expected> want;
+};
+void ExpectRuns(const std::vector<RunCase> &rows);
+
+// The recorder window open for each test of the runner.
+class RunnerTest : public ::testing::Test {
+protected:
+  void SetUp() override { RecorderOpen(RUNNER_MESSAGE); }
+  void TearDown() override { RecorderClose(); }
+};

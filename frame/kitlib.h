@@ -68,3 +68,4 @@ int KITAPI KitBuffersOutstanding(void);
 #include "frame/kitlib_windows.h"  // box hiding, bitmaps, showing and redrawing windows
 #include "frame/kitlib_machine.h"  // machine facts of the About box
 #include "frame/kitlib_paths.h"    // paths, files, existence boxes, list tabs
+#include "frame/kitlib_lists.h"    // lines of list and combo boxes, horizontal extents

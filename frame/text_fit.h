@@ -5,14 +5,7 @@
 // nothing is written past the buffer.
 #pragma once
 #include <stddef.h>
-
-// Bytes of the character at `text`: 2 for a lead byte (0x81-0x9F, 0xE0-0xFC)
-// followed by a byte, else 1.
-inline size_t SjisCharLength(const char *text) {
-  unsigned char c = (unsigned char)text[0];
-  bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-  return lead && text[1] ? 2 : 1;
-}
+#include "frame/shift_jis.h"
 
 // Appends `count` bytes of `text` (a null text is empty) to the text of
 // `length` bytes in `buffer` of `size` bytes, keeping its NUL. Returns false

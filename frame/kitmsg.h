@@ -12,3 +12,11 @@ int KITMSGAPI _MyLoadString(int zero, HINSTANCE instance, int messageId, int tit
 LPSTR KITMSGAPI GetLoadStrMessage(void);
 LPSTR KITMSGAPI GetLoadStrTitle(void);
 }
+
+extern "C" {
+// The text of string `id` of `instance` in the current language, also stored
+// through `text` when given; valid until the next call. The reserved words
+// are 0. An id without a text gives the empty text.
+LPSTR KITMSGAPI GetStringFromStringID(int reserved1, HINSTANCE instance, int id, int reserved2, LPSTR *text,
+                                      int reserved3);
+}

@@ -11,6 +11,9 @@
 #include <vector>
 #include "runner/runner.h"
 
+// Additions of their own, each in a file of demo/.
+void ShowColourTable(HMODULE library);
+
 enum { DEMO_MESSAGE = WM_APP + 1 };
 
 // What the tools print, written in UTF-8 here and stored as Shift-JIS.
@@ -191,6 +194,7 @@ int main() {
            record.processId, results.nFileSizeLow);
   Print(summary);
   ShowHelpRequests(library, window);
+  ShowColourTable(library);
   DestroyWindow(window);
   return 0;
 }

@@ -9,6 +9,7 @@
 #include "frame/kitmsg.h"
 #include "frame/message_boxes.h"
 #include "frame/orvexmsg.h"
+#include "frame/scanning.h"
 #include "frame/shift_jis.h"
 #include "settings/session_flags.h"
 #include <math.h>
@@ -21,7 +22,6 @@ enum {
   kMarginTitle = 129,
   kFirstMenuText = 125, // file name, page number, date, time
   kLastSelectionStart = 1039,
-  kMarginFieldSize = 520,
 };
 
 // A format edit, its "=>" button and where its text is kept.
@@ -50,7 +50,7 @@ static std::string ControlText(HWND control) {
 }
 
 static void ShowMargin(HWND dialog, int id, double value) {
-  char text[kMarginFieldSize];
+  char text[ITEM_BUFFER_SIZE];
   snprintf(text, sizeof text, "%10.2f", value);
   DeleteSpaceAtBeginning(text);
   SetDlgItemTextA(dialog, id, text);

@@ -11,11 +11,12 @@
 #include "frame/kitlib.h"
 #include "frame/kitmsg.h"
 #include "frame/orvexmsg.h"
+#include "frame/scanning.h"
 #include "frame/text_fit.h"
 #include "runner/product_folder.h"
 #include "runner/web_addresses.h"
 
-enum { kTextSize = 520, kSwitchHelpTopic = 49148, kHelpTopicCommand = 1 };
+enum { kSwitchHelpTopic = 49148, kHelpTopicCommand = 1 };
 
 struct SiteTool {
   LPCSTR placeText;   // what edit 1033 says before the folder
@@ -41,7 +42,7 @@ static LPCSTR SiteFolder(void) { return g_siteTool == &kDebugger ? g_debuggerFol
 
 static void InitSite(HWND dialog) {
   cwCenter(0, dialog);
-  char text[kTextSize];
+  char text[ITEM_BUFFER_SIZE];
   const char *inserts[] = {g_siteTool->placeText, SiteFolder(), "folder"};
   FormatSjis(text, sizeof text, "%s %s %s", inserts, 3);
   SetDlgItemTextA(dialog, IDC_SITE_FOLDER, text);

@@ -15,8 +15,8 @@ extern "C" {
 int KITAPI SetReversedInEdit(HWND dialog, int id);
 
 // Non-zero switches off the message Kitlib shows after a copy to the
-// clipboard (0 at load).
-void KITAPI SetSuppressCopyClipBoardMessage(int suppress);
+// clipboard (0 at load). The setter returns the previous setting.
+int KITAPI SetSuppressCopyClipBoardMessage(int suppress);
 int KITAPI IsSuppressCopyClipBoardMessage(void);
 
 } // extern "C"

@@ -13,6 +13,10 @@ extern "C" int KITAPI SetReversedInEdit(HWND dialog, int id) {
   return 1;
 }
 
-extern "C" void KITAPI SetSuppressCopyClipBoardMessage(int suppress) { g_suppressCopyMessage = suppress; }
+extern "C" int KITAPI SetSuppressCopyClipBoardMessage(int suppress) {
+  int previous = g_suppressCopyMessage;
+  g_suppressCopyMessage = suppress ? 1 : 0;
+  return previous;
+}
 
 extern "C" int KITAPI IsSuppressCopyClipBoardMessage(void) { return g_suppressCopyMessage; }

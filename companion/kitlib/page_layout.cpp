@@ -4,11 +4,12 @@
 // the page layout dialog. Everything is kept in memory while the library is
 // loaded.
 #include "frame/kitlib.h"
+#include "frame/scanning.h"
 #include "frame/text_fit.h"
 #include <commdlg.h>
 #include <string.h>
 
-enum { kFormatSize = 520, kPrinterSize = MAX_PATH, kPositions = 3, kParts = 2 };
+enum { kFormatSize = ITEM_BUFFER_SIZE, kPrinterSize = MAX_PATH, kPositions = 3, kParts = 2 };
 
 static const char *const kIdentifiers[kKitFormatIdentifiers] = {"&f", "&p", "&d", "&t"};
 static const char *const kPrinterCaption = "&Printer";

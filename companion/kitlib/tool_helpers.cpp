@@ -2,14 +2,13 @@
 // folder window of the desktop, the program named by a command line and the
 // description a program carries in its version resource.
 #include "frame/kitlib.h"
+#include "frame/scanning.h"
 #include "frame/text_fit.h"
 #include "journal.h"
 #include <shellapi.h>
 #include <stdio.h>
 #include <string.h>
 #include <string>
-
-enum { kPathBufferSize = 520 };
 
 static const char *const kCopiedMessage[] = {"The text was copied to the clipboard.",
                                              "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"};
@@ -74,7 +73,7 @@ extern "C" int KITAPI GetExecuteFileName(LPCSTR line, LPSTR path, int reserved1,
     while (*end && *end != ' ' && *end != '\t') end = SjisNext(end);
   }
   size_t length = 0;
-  AppendSjisBytes(path, kPathBufferSize, &length, start, (size_t)(end - start));
+  AppendSjisBytes(path, ITEM_BUFFER_SIZE, &length, start, (size_t)(end - start));
   return (int)length;
 }
 

@@ -7,50 +7,39 @@
 #include "host/dialog_driver.h"
 #include "host/menu_watcher.h"
 
-typedef int(__stdcall *GetFormatFn)(char **, int, int);
-typedef int(__stdcall *SetFormatFn)(const char *, int);
-typedef void(__stdcall *GetMarginFn)(double *, double *, double *, double *);
-typedef void(__stdcall *SetMarginFn)(const double *, const double *, const double *, const double *, int);
+enum { kHeaderLeft = 1314, kFooterRight = 1319, kMarginRight = 1321 };
 
-enum { kHeaderLeft = 1314, kFooterRight = 1319, kMarginLeft = 1320, kMarginRight = 1321 };
-static const int kFormatEdits[] = {1314, 1315, 1316, 1317, 1318, 1319};
-static const int kFormatFlags[] = {0x240, 0x280, 0x300, 0x440, 0x480, 0x500};
-
-static std::string StoredFormat(int position, int footer) {
+static std::string StoredHeader() {
   char *text = 0;
-  KitProc<GetFormatFn>("GetFormatStringForRichTextContents")(&text, position, footer);
+  KitProc<int(__stdcall *)(char **, int, int)>("GetFormatStringForRichTextContents")(&text, 0, 0);
   return text ? text : "";
 }
 // Margins as Kitlib hands them out: left, top, right, bottom.
 static std::vector<double> StoredMargins() {
   std::vector<double> m(4);
-  KitProc<GetMarginFn>("GetMarginForRichTextContents")(&m[0], &m[1], &m[2], &m[3]);
+  KitProc<void(__stdcall *)(double *, double *, double *, double *)>("GetMarginForRichTextContents")(&m[0], &m[1], &m[2], &m[3]);
   return m;
 }
 static void StoreLayout(const char *header, double left, double top, double right, double bottom) {
-  for (int i = 0; i < 6; i++) KitProc<SetFormatFn>("SetFormatStringForRichTextContents")(i ? "" : header, kFormatFlags[i]);
-  KitProc<SetMarginFn>("SetMarginForRichTextContents")(&left, &right, &top, &bottom, 1);
+  KitProc<int(__stdcall *)(int)>("SetPrintRichTextContentsFormat")(0);
+  KitProc<int(__stdcall *)(const char *, int)>("SetFormatStringForRichTextContents")(header, 0x240);
+  KitProc<void(__stdcall *)(const double *, const double *, const double *, const double *, int)>(
+      "SetMarginForRichTextContents")(&left, &right, &top, &bottom, 1);
 }
 static std::string Identifier(int kind) {
   return KitProc<const char *(__stdcall *)(int)>("GetFormatIdentifierStringForRichTextContents")(kind);
 }
+static std::pair<int, int> Selection(HWND dialog, int id) {
+  DWORD start = 0, end = 0;
+  SendDlgItemMessageA(dialog, id, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+  return {(int)start, (int)end};
+}
+static int MenuOpenNow() { return HostProc<int(__stdcall *)()>("IsMenuOpen")(); }
 
 static void OpenPageLayout(std::function<void(HWND)> action) {
   DriveDialogs(kHeaderLeft, action);
   EXPECT_EQ(HostProc<int(__stdcall *)(HWND, int, int, int)>("OpenPageLayoutDialog")(HostMainWindow(), 0, 0, 0), 1);
   EXPECT_EQ(StopDrivingDialogs(), 1);
-}
-
-static std::vector<std::string> Fields(HWND dialog) {
-  std::vector<std::string> fields;
-  for (int id = 1314; id <= 1323; id++) fields.push_back(ControlText(dialog, id));
-  return fields;
-}
-
-static std::pair<int, int> Selection(HWND dialog, int id) {
-  DWORD start = 0, end = 0;
-  SendDlgItemMessageA(dialog, id, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
-  return {(int)start, (int)end};
 }
 
 class PageLayout : public ::testing::Test {
@@ -72,7 +61,7 @@ TEST_F(PageLayout, FieldsShowTheStoreAndOkKeepsIt) {
   std::vector<std::string> fields[2];
   for (auto &seen : fields)
     OpenPageLayout([&seen](HWND dialog) {
-      seen = Fields(dialog);
+      for (int id = 1314; id <= 1323; id++) seen.push_back(ControlText(dialog, id));
       PressButton(dialog, IDOK);
     });
   char huge[400];
@@ -80,7 +69,7 @@ TEST_F(PageLayout, FieldsShowTheStoreAndOkKeepsIt) {
   EXPECT_EQ(fields[0], (std::vector<std::string>{"&f page &p", "", "", "", "", "", "1.50", "2.00", "0.25", huge}));
   EXPECT_EQ(fields[1], fields[0]);
   EXPECT_EQ(StoredMargins(), (std::vector<double>{1.5, 0.25, 2, 1e300}));
-  EXPECT_EQ(StoredFormat(0, 0), "&f page &p");
+  EXPECT_EQ(StoredHeader(), "&f page &p");
 }
 
 // A margin is digits with at most one period: refused texts bring message
@@ -108,7 +97,7 @@ TEST_F(PageLayout, MarginsAcceptedAndRefused) {
     });
     std::vector<SeenBox> boxes = StopWatchingBoxes();
     EXPECT_EQ(stayed, !row.accepted) << row.text;
-    EXPECT_EQ(StoredFormat(0, 0), row.accepted ? "new header" : "old header") << row.text;
+    EXPECT_EQ(StoredHeader(), row.accepted ? "new header" : "old header") << row.text;
     EXPECT_EQ(StoredMargins()[2], row.accepted ? row.stored : 1) << row.text;
     ASSERT_EQ(boxes.size(), row.accepted ? 0u : 1u) << row.text;
     if (row.accepted) continue;
@@ -121,62 +110,49 @@ TEST_F(PageLayout, MarginsAcceptedAndRefused) {
   }
 }
 
-static int MenuOpenNow() { return HostProc<int(__stdcall *)()>("IsMenuOpen")(); }
-
-// A "=>" button offers the four identifiers in the current language with a
-// separator after the second, while the menu-open flag is up.
-TEST_F(PageLayout, InsertionMenu) {
-  for (int language : {0, 1}) {
-    HostSetLanguage(language);
-    WatchMenus(MenuOpenNow);
-    int afterMenu = -1;
-    OpenPageLayout([&afterMenu](HWND dialog) {
-      SendMessageA(dialog, WM_COMMAND, 1017, 0);
-      afterMenu = MenuOpenNow();
-      PressButton(dialog, 1000);
-    });
-    std::vector<SeenMenu> menus = StopWatchingMenus();
-    ASSERT_EQ(menus.size(), 1u);
-    std::vector<UINT> ids;
-    std::vector<std::string> texts;
-    for (const SeenMenuItem &item : menus[0].items) ids.push_back(item.id), texts.push_back(item.text);
-    EXPECT_EQ(ids, (std::vector<UINT>{1327, 1328, 0, 1329, 1330}));
-    EXPECT_EQ(texts, (std::vector<std::string>{HostMessageText(125, language), HostMessageText(126, language), "",
-                                               HostMessageText(127, language), HostMessageText(128, language)}));
-    EXPECT_EQ(menus[0].probe, 1);
-    EXPECT_EQ(afterMenu, 0);
-  }
-}
-
-// An identifier replaces the selection of the edit whose "=>" button was
-// pressed, the caret after it; the whole text counts, however long, but a
-// selection starting past byte 1039 is refused.
-TEST_F(PageLayout, IdentifierInsertedAtTheCaret) {
+// A "=>" button offers the four identifiers in the current language, a
+// separator after the second, while the menu-open flag is up. The chosen
+// identifier replaces the selection of that button's edit, the caret after
+// it; the whole text counts, however long, but a selection starting past
+// byte 1039 is refused.
+TEST_F(PageLayout, InsertionMenuAndIdentifiers) {
   const std::string x600(600, 'x'), x1200(1200, 'x');
-  const struct { int edit, button, kind; std::string text; int start, end; std::string want; int caret; } rows[] = {
-      {kFooterRight, 1017, 2, "ab", 1, 1, "a" + Identifier(2) + "b", 1 + (int)Identifier(2).size()},
-      {kHeaderLeft, 1014, 0, x600, 550, 560, std::string(550, 'x') + Identifier(0) + std::string(40, 'x'), 552},
-      {kHeaderLeft, 1014, 3, x1200, 1100, 1100, x1200, -1},
+  const struct { int language, edit, button, kind; std::string text; int start, end; std::string want; int caret; } rows[] = {
+      {0, kFooterRight, 1017, 2, "ab", 1, 1, "a" + Identifier(2) + "b", 1 + (int)Identifier(2).size()},
+      {1, kHeaderLeft, 1014, 0, x600, 550, 560, std::string(550, 'x') + Identifier(0) + std::string(40, 'x'), 552},
+      {0, kHeaderLeft, 1014, 3, x1200, 1100, 1100, x1200, 1100},
   };
   for (const auto &row : rows) {
-    WatchMenus();
+    HostSetLanguage(row.language);
+    WatchMenus(MenuOpenNow);
     std::string text;
     std::pair<int, int> caret;
     bool focused = false;
+    int afterMenu = -1;
     OpenPageLayout([&](HWND dialog) {
       SetDlgItemTextA(dialog, row.edit, row.text.c_str());
       SendDlgItemMessageA(dialog, row.edit, EM_SETSEL, (WPARAM)row.start, (LPARAM)row.end);
       SendMessageA(dialog, WM_COMMAND, row.button, 0);
+      afterMenu = MenuOpenNow();
       SendMessageA(dialog, WM_COMMAND, 1327 + row.kind, 0);
       text = ControlText(dialog, row.edit);
       caret = Selection(dialog, row.edit);
       focused = GetFocus() == GetDlgItem(dialog, row.edit);
       PressButton(dialog, 1000);
     });
-    StopWatchingMenus();
+    std::vector<SeenMenu> menus = StopWatchingMenus();
+    ASSERT_EQ(menus.size(), 1u);
+    std::vector<std::pair<UINT, std::string>> items, want;
+    for (const SeenMenuItem &item : menus[0].items) items.push_back({item.id, item.text});
+    for (int k = 0; k < 4; k++) {
+      want.push_back({1327 + k, HostMessageText(125 + k, row.language)});
+      if (k == 1) want.push_back({0, ""});
+    }
+    EXPECT_EQ(items, want);
+    EXPECT_EQ(menus[0].probe, 1);
+    EXPECT_EQ(afterMenu, 0);
     EXPECT_EQ(text, row.want) << row.text.size();
-    if (row.caret < 0) continue;
-    EXPECT_EQ(caret, std::make_pair(row.caret, row.caret));
-    EXPECT_TRUE(focused);
+    EXPECT_EQ(caret.first, row.caret);
+    EXPECT_TRUE(focused || row.text == x1200);
   }
 }

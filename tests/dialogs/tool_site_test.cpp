@@ -139,15 +139,12 @@ TEST_F(ToolDialogs, CommandCopyAndItsMessageSwitch) {
 // Every way out of the three dialogs answers 1; help opens the compiler
 // switch help at its topic.
 TEST_F(ToolDialogs, EveryCloseAnswersOneAndHelp) {
-  const struct { const char *name; int control; } dialogs[] = {
-      {"OpenTasm32SiteDialog", kFolderEdit}, {"OpenTurboDebuggerSiteDialog", kFolderEdit},
-      {"OpenShowCmdOptionDialog", kCommandEdit}};
-  for (const auto &dialog : dialogs)
+  for (const char *name : {"OpenTasm32SiteDialog", "OpenTurboDebuggerSiteDialog", "OpenShowCmdOptionDialog"})
     for (int end : {IDOK, IDCANCEL, 1000, 0})
-      EXPECT_EQ(OpenTool(dialog.name, nullptr, dialog.control, [end](HWND window) {
+      EXPECT_EQ(OpenTool(name, nullptr, IDOK, [end](HWND window) {
                   if (end) PressButton(window, end);
                   else PostMessageA(window, WM_CLOSE, 0, 0);
-                }), 1) << dialog.name << " " << end;
+                }), 1) << name << " " << end;
   JournalClear();
   OpenTool("OpenShowCmdOptionDialog", "x", kCommandEdit, [](HWND dialog) {
     PressButton(dialog, 40045);

@@ -83,24 +83,18 @@ static void *g_head;
 static const HWND kEditorWindow = (HWND)(INT_PTR)0x5150;
 
 static std::string Text(const void *pointer) { return std::to_string((unsigned long long)(ULONG_PTR)pointer); }
+static int Record(const std::string &call, int answer) { return g_calls.push_back(call), answer; }
 static void *__stdcall Head() { return g_head; }
 static const char *__stdcall Current() { return g_current; }
 static int __stdcall Modified(const char *name) { return strstr(name, "util") != 0; }
-static int __stdcall Open(const char *name, int one) {
-  g_calls.push_back("open " + std::string(name) + " " + std::to_string(one));
-  return g_openAnswer;
-}
-static int __stdcall Save(void *record, int a, int b, int c) {
-  g_calls.push_back("save " + Text(record) + " " + std::to_string(a + b + c));
-  return 0;
-}
+static int __stdcall Open(const char *name, int one) { return Record("open " + std::string(name) + " " + std::to_string(one), g_openAnswer); }
+static int __stdcall Save(void *record, int a, int b, int c) { return Record("save " + Text(record) + " " + std::to_string(a + b + c), 0); }
 static int __stdcall Close(void *record, int a, int b, int c) {
-  g_calls.push_back("close " + Text(record) + " " + std::to_string(a) + std::to_string(b) + std::to_string(c));
-  return g_closeAnswer;
+  return Record("close " + Text(record) + " " + std::to_string(a) + std::to_string(b) + std::to_string(c), g_closeAnswer);
 }
-static int __stdcall Tabs() { return g_calls.push_back("tabs"), 0; }
-static HWND __stdcall Editor(int zero) { return g_calls.push_back("editor " + std::to_string(zero)), kEditorWindow; }
-static int __stdcall Destroy(HWND window) { return g_calls.push_back("destroy " + Text(window)), 0; }
+static int __stdcall Tabs() { return Record("tabs", 0); }
+static HWND __stdcall Editor(int zero) { return Record("editor " + std::to_string(zero), 0), kEditorWindow; }
+static int __stdcall Destroy(HWND window) { return Record("destroy " + Text(window), 0); }
 
 // Nodes and records far above 4 GiB: node i is words 8i..8i+7 of one block,
 // record i the words from 64 + 8i on.

@@ -45,7 +45,7 @@ static const ConsoleGroup *const kGroups[] = {&kTextGroup, &kBackgroundGroup};
 // explicit choice, kept while the default is selected.
 static WORD g_backup[2], g_saved[2];
 
-static WORD CellOf(int group) { return group == 0 ? GetConsoleTextColor() : GetConsoleBkColor(); }
+static WORD CellOf(int group) { return (WORD)(group == 0 ? GetConsoleTextColor() : GetConsoleBkColor()); }
 
 static void SetCell(int group, WORD value) {
   if (group == 0) SetConsoleTextColor(value);

@@ -41,10 +41,12 @@ void StoreColourRecord(int record, const ColourRecord &value) {
   g_records[record] = value;
 }
 
-extern "C" WORD ORVEXAPI GetConsoleTextColor(void) { return g_consoleText; }
-extern "C" WORD ORVEXAPI GetConsoleBkColor(void) { return g_consoleBackground; }
-extern "C" void ORVEXAPI SetConsoleTextColor(WORD value) { g_consoleText = value; }
-extern "C" void ORVEXAPI SetConsoleBkColor(WORD value) { g_consoleBackground = value; }
+// The cells are 16 bits wide; they travel as 32-bit values, zero-extended
+// on the way out and cut to their low 16 bits on the way in.
+extern "C" int ORVEXAPI GetConsoleTextColor(void) { return g_consoleText; }
+extern "C" int ORVEXAPI GetConsoleBkColor(void) { return g_consoleBackground; }
+extern "C" void ORVEXAPI SetConsoleTextColor(int value) { g_consoleText = (WORD)value; }
+extern "C" void ORVEXAPI SetConsoleBkColor(int value) { g_consoleBackground = (WORD)value; }
 
 // The buffer holds 12 bytes: "65535-65535" and its NUL.
 extern "C" LPSTR ORVEXAPI GetConsoleColorString(LPSTR buffer) {

@@ -27,8 +27,8 @@ void ORVEXAPI SetUseCommonTextAndBkColor(int flag);
 void ORVEXAPI SetCommonTextColor(COLORREF colour, int isDefault);
 void ORVEXAPI SetCommonBkColor(COLORREF colour, int isDefault);
 int ORVEXAPI IsUseCommonTextAndBkColor(void);
-WORD ORVEXAPI GetConsoleTextColor(void);
-WORD ORVEXAPI GetConsoleBkColor(void);
-void ORVEXAPI SetConsoleTextColor(WORD value);
-void ORVEXAPI SetConsoleBkColor(WORD value);
+int ORVEXAPI GetConsoleTextColor(void);
+int ORVEXAPI GetConsoleBkColor(void);
+void ORVEXAPI SetConsoleTextColor(int value);
+void ORVEXAPI SetConsoleBkColor(int value);
 }

@@ -4,6 +4,7 @@
 // mode the redirection file named in the command's own arguments.
 #include "runner/runner_internal.h"
 #include "frame/kitlib.h"
+#include "frame/shift_jis.h"
 #include <string.h>
 
 // Security attributes of the capture handles. Set by the runner's thread at
@@ -58,7 +59,7 @@ static int PreparePipe(RunPlan *plan, STARTUPINFOA *startup) {
 // The first place of mark in text, walking by characters.
 static char *FindMark(char *text, const char *mark) {
   size_t length = strlen(mark);
-  for (char *p = text; *p; p += _myIskanji((unsigned char)*p) && p[1] ? 2 : 1)
+  for (char *p = text; *p; p = SjisNext(p))
     if (length && strncmp(p, mark, length) == 0) return p;
   return 0;
 }

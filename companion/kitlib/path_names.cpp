@@ -11,18 +11,9 @@
 
 static bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// The place of the last single-byte character of the text that is one of
-// `marks`, or null.
-static const char *LastOf(const char *text, const char *marks) {
-  const char *found = 0;
-  for (const char *p = text; *p; p += SjisCharLength(p))
-    if (SjisCharLength(p) == 1 && strchr(marks, *p)) found = p;
-  return found;
-}
-
 extern "C" LPSTR KITAPI GetDirectoryPathInFile(LPSTR path) {
   if (!path) return 0;
-  char *cut = (char *)LastOf(path, "\\/");
+  char *cut = SjisLastSeparator(path);
   if (!cut) return path;
   bool driveRoot = cut == path + 2 && path[1] == ':';
   cut[driveRoot ? 1 : 0] = 0;
@@ -31,8 +22,8 @@ extern "C" LPSTR KITAPI GetDirectoryPathInFile(LPSTR path) {
 
 extern "C" LPSTR KITAPI GetFileExtension(LPCSTR path) {
   if (!path) return 0;
-  const char *separator = LastOf(path, "\\/:");
-  return (LPSTR)LastOf(separator ? separator + 1 : path, ".");
+  const char *name = SjisAfterLastOf(path, "\\/:");
+  return (LPSTR)SjisLastOf(name ? name : path, ".");
 }
 
 extern "C" int KITAPI Is95QuotationMarkThere(LPCSTR text) {
@@ -112,7 +103,7 @@ extern "C" LPSTR KITAPI FindRelativePathFromNormalPath(LPCSTR path, LPCSTR base)
   if (!path) return 0;
   if (!base || !base[0] || !SjisStartsWithNoCase(path, base)) return (LPSTR)path;
   size_t length = strlen(base);
-  const char *last = LastOf(base, "\\");
+  const char *last = SjisLastOf(base, "\\");
   if (last && last[1] == 0) return (LPSTR)(path + length);
   if (path[length] == '\\') return (LPSTR)(path + length + 1);
   return (LPSTR)path;
@@ -123,7 +114,7 @@ extern "C" LPSTR KITAPI FindRelativePathFromNormalPath(LPCSTR path, LPCSTR base)
 // The folder without a trailing backslash, but for a drive root.
 static std::string Trimmed(const char *path) {
   std::string folder(path);
-  const char *last = LastOf(path, "\\/");
+  const char *last = SjisLastSeparator(path);
   if (last && last[1] == 0 && folder.size() > 3) folder.pop_back();
   return folder;
 }

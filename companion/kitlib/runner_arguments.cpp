@@ -3,6 +3,7 @@
 // a list survives a command line, numbers in text form, file names and the
 // redirection mark.
 #include "frame/kitlib.h"
+#include "frame/shift_jis.h"
 #include <string.h>
 
 // The vector is argv as main gets it. The pointers are copied, never the texts;
@@ -59,11 +60,7 @@ extern "C" LPSTR KITAPI GetFileName(int zero, LPSTR path) {
   if (!path) return 0;
   LPSTR name = path;
   int quoted = 0;
-  for (LPSTR p = path; *p; p++) {
-    if (_myIskanji((unsigned char)*p) && p[1]) {
-      p++;
-      continue;
-    }
+  for (LPSTR p = path; *p; p = SjisNext(p)) {
     if (*p == '"') quoted = !quoted;
     else if (*p == ' ' && !quoted) break;
     else if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;

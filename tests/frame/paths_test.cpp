@@ -219,8 +219,8 @@ TEST(SourceNames, CompilerReadableNames) {
   } cases[] = {
       {"\x82\xa0.c", "AE.c"},               // 0x82: 130 % 26 = 0; 0xA0: 160 % 26 = 4
       {"\x83\x5c.c", "BO.c"},               // the trail byte 0x5C is mapped, not left a backslash
-      {"a\x81\x40z", "aZMz"},               // a full-width blank is a character, mapped whole
-      {"\x82", "A"},                        // a lead byte at the end
+      {"\x83\x41 b.c", "BAb.c"},            // ア: a trail byte below 128 stays, as hosts saved it
+      {"\x83:\x82", "B:A"},                 // lead bytes before no trail byte change only themselves
   };
   for (const auto &c : cases) {
     char buffer[32];

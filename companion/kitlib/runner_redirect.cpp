@@ -31,6 +31,22 @@ static volatile LONG g_pressedKey = 0;
 // or the tests; counted down by the reader thread.
 static volatile LONG g_checksLeft = 0;
 
+// What the last SetHandlesForRedirect was given, as KitRedirectSecurity's
+// bits. Written by the runner's thread, read by the tests after the call.
+static volatile LONG g_securityGiven = 0;
+
+static LONG DescribeSecurity(const SECURITY_ATTRIBUTES *attributes) {
+  if (!attributes) return 0;
+  LONG bits = KIT_SECURITY_GIVEN | (attributes->bInheritHandle ? KIT_SECURITY_INHERITABLE : 0);
+  if (!attributes->lpSecurityDescriptor) return bits;
+  BOOL present = FALSE, defaulted = FALSE;
+  PACL list = 0;
+  bits |= KIT_SECURITY_DESCRIPTOR;
+  if (GetSecurityDescriptorDacl(attributes->lpSecurityDescriptor, &present, &list, &defaulted) && present && !list)
+    bits |= KIT_SECURITY_OPEN_TO_ANYONE;
+  return bits;
+}
+
 static void CloseAndClear(HANDLE *handle, int *ok) {
   if (*handle && !CloseHandle(*handle)) *ok = 0;
   *handle = 0;
@@ -66,6 +82,7 @@ static bool Contains(const std::vector<DWORD> &ids, DWORD id) {
 
 extern "C" int KITAPI SetHandlesForRedirect(SECURITY_ATTRIBUTES *attributes, HWND window, UINT message) {
   int ok = 1;
+  InterlockedExchange(&g_securityGiven, DescribeSecurity(attributes));
   CloseAndClear(&g_readEnd, &ok);
   CloseAndClear(&g_writeEnd, &ok);
   CloseAndClear(&g_input, &ok);
@@ -179,3 +196,5 @@ extern "C" int KITAPI myGetAsyncKeyState(int vkey) {
 }
 
 extern "C" void KITAPI KitPressKey(int vkey) { InterlockedExchange(&g_pressedKey, vkey); }
+
+extern "C" int KITAPI KitRedirectSecurity(void) { return (int)g_securityGiven; }

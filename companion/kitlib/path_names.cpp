@@ -55,6 +55,27 @@ static size_t RootLength(const char *path) {
   return 0;
 }
 
+// "C:\..." or "\\server\share...": a path that names its own root.
+static bool IsFullPath(const char *path) {
+  if (IsSeparator(path[0]) && IsSeparator(path[1])) return true;
+  return path[0] && path[1] == ':' && SjisCharLength(path) == 1 && IsSeparator(path[2]);
+}
+
+// "C:foo.c": a drive without a root, relative to that drive's current folder.
+static bool IsDriveRelative(const char *path) {
+  return path[0] && path[1] == ':' && SjisCharLength(path) == 1 && !IsSeparator(path[2]);
+}
+
+// The path resolved against the current folder of its drive, as the system
+// resolves it; false when that fails or does not fit MAX_PATH.
+static bool FromCurrentFolder(const char *path, std::string *full) {
+  char buffer[MAX_PATH];
+  DWORD length = GetFullPathNameA(path, MAX_PATH, buffer, 0);
+  if (length == 0 || length >= MAX_PATH) return false;
+  full->assign(buffer, length);
+  return true;
+}
+
 // Applies the folder names of `path` to `parts`: "." stays, ".." goes up
 // one. False when it climbs above the root.
 static bool ApplyNames(std::vector<std::string> &parts, const char *path) {
@@ -75,17 +96,28 @@ static bool ApplyNames(std::vector<std::string> &parts, const char *path) {
   }
 }
 
+// A drive-relative path, and a base that does not name its own root, are
+// taken from the current folder of their drive: "relative\dir" is not a
+// folder of the drive's root, nor "C:foo.c" a file there.
 extern "C" LPSTR KITAPI FindNormalPathFromRelativePath(LPSTR target, LPCSTR relative, LPCSTR base) {
   if (!target) return 0;
   target[0] = 0;
   if (!relative) return 0;
-  std::string root;
+  std::string root, fullRelative, fullBase;
   std::vector<std::string> parts;
+  if (IsDriveRelative(relative)) {
+    if (!FromCurrentFolder(relative, &fullRelative)) return 0;
+    relative = fullRelative.c_str();
+  }
   size_t relativeRoot = RootLength(relative);
   if (relativeRoot) {
     root.assign(relative, relativeRoot);
   } else {
     if (!base || !base[0]) return 0;
+    if (!IsFullPath(base)) {
+      if (!FromCurrentFolder(base, &fullBase)) return 0;
+      base = fullBase.c_str();
+    }
     size_t baseRoot = RootLength(base);
     root.assign(base, baseRoot);
     if (!IsSeparator(relative[0]) && !ApplyNames(parts, base + baseRoot)) return 0;

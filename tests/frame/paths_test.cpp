@@ -579,3 +579,28 @@ TEST(PathsHostile, NullEmptyOverLongAndFinalLeadByteBeforeAGuardPage) {
   HostProc<NoArgText>("ClearBaseFolder")();
   HostProc<NoArgText>("ClearOldBaseFolder")();
 }
+
+// A base that names no root of its own and a drive-relative path resolve from
+// the current folder of their drive, never from the drive's root; a bare file
+// name saved as the base gives the folder it is in.
+TEST_F(BaseFolder, RelativeBasesResolveFromTheCurrentFolder) {
+  char previous[MAX_PATH], current[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+  GetCurrentDirectoryA(MAX_PATH, current);
+  std::string here = current, drive = here.substr(0, 2);
+  const struct {
+    std::string relative, base, expected;
+  } rows[] = {
+      {"x.c", "relative\\dir", here + "\\relative\\dir\\x.c"},
+      {"\\x.c", "relative", drive + "\\x.c"},
+      {drive + "foo.c", "D:\\work", here + "\\foo.c"},
+  };
+  auto normal = NeedHostProc<NormalFromRelative>("FindNormalPathFromRelativePathForOrvex");
+  for (const auto &row : rows) {
+    char target[MAX_PATH];
+    EXPECT_EQ(Text(normal(target, row.relative.c_str(), row.base.c_str())), row.expected) << row.relative;
+  }
+  EXPECT_EQ(Text(HostProc<PathToPath>("SaveBaseFolder")("main.c")), here);
+  SetCurrentDirectoryA(previous);
+}

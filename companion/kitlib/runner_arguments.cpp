@@ -4,11 +4,14 @@
 // redirection mark.
 #include "frame/kitlib.h"
 #include "frame/shift_jis.h"
+#include "runner_processes.h"
 #include <string.h>
 
 // The vector is argv as main gets it. The pointers are copied, never the texts;
-// the caller learns from the answer whether everything fitted.
+// the caller learns from the answer whether everything fitted. A runner's
+// call begins here: what is alive now is no tool of it.
 extern "C" int KITAPI GetCmdlineParamForExecuteByMyMain(int argc, char **argv, LPSTR *vector, int size) {
+  NoteProcessesAlive();
   if (!vector || size <= 0) return 0;
   ZeroMemory(vector, sizeof(LPSTR) * (size_t)size);
   if (!argv || argc <= 0) return 0;

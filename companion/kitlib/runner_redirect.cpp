@@ -3,11 +3,13 @@
 // the kill-key query and the keep-going check.
 //
 // A stop must reach only what the runner started. Processes are identified by
-// the tree they form under this process: when a capture is set up, the ids of
-// every process alive are noted; a stop terminates this process's children of
-// the given name that were not alive then, with all their descendants. A
-// process of the same name that the host or anyone else started survives.
+// the tree they form under this process: when a call begins and when a
+// capture is set up, the ids of every process alive are noted; a stop
+// terminates this process's children of the given name that were not alive
+// then, with all their descendants. A process of the same name that the host
+// or anyone else started survives.
 #include "frame/kitlib.h"
+#include "runner_processes.h"
 #include <tlhelp32.h>
 #include <string.h>
 #include <vector>
@@ -19,8 +21,8 @@ static HANDLE g_readEnd = 0;
 static HANDLE g_writeEnd = 0;
 static HANDLE g_input = 0;
 
-// Ids of the processes alive when the last capture was set up. Written and read
-// by the runner's thread only.
+// Ids of the processes alive when the last call began or capture was set up.
+// Written and read by the runner's thread only.
 static std::vector<DWORD> g_aliveBefore;
 
 // A simulated press of this virtual key, consumed by the next query of it.
@@ -74,6 +76,11 @@ static std::vector<ProcessEntry> ListProcesses() {
   return list;
 }
 
+void NoteProcessesAlive(void) {
+  g_aliveBefore.clear();
+  for (const ProcessEntry &entry : ListProcesses()) g_aliveBefore.push_back(entry.id);
+}
+
 static bool Contains(const std::vector<DWORD> &ids, DWORD id) {
   for (DWORD known : ids)
     if (known == id) return true;
@@ -99,8 +106,7 @@ extern "C" int KITAPI SetHandlesForRedirect(SECURITY_ATTRIBUTES *attributes, HWN
   g_input = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, attributes,
                         OPEN_EXISTING, 0, 0);
   if (g_input == INVALID_HANDLE_VALUE) g_input = 0;
-  g_aliveBefore.clear();
-  for (const ProcessEntry &entry : ListProcesses()) g_aliveBefore.push_back(entry.id);
+  NoteProcessesAlive();
   return 1;
 }
 

@@ -33,13 +33,7 @@ const struct {
 
 TEST(ShiftJis, CharacterStartsLastSeparatorAndLastCharacter) {
   for (const auto &row : kRows) {
-    std::string shown;
-    for (const char *p = row.text; *p; p++) {
-      char hex[4];
-      snprintf(hex, sizeof hex, "%02x ", (unsigned char)*p);
-      shown += hex;
-    }
-    SCOPED_TRACE(shown);
+    SCOPED_TRACE(testing::Message() << "row " << &row - kRows);
     char *text = GuardedReadOnlyText(row.text);
     size_t length = strlen(row.starts);
     std::string walked(length, '-'), asked(length, '-');

@@ -6,9 +6,7 @@
 #include "frame/instance.h"
 #include <stddef.h>
 
-// Size of the item and code buffers that the scanners and the warning-line
-// test fill: at most ITEM_BUFFER_SIZE - 1 bytes and a NUL.
-#define ITEM_BUFFER_SIZE 520
+#include "frame/buffer_sizes.h"
 
 // Bytes of the character at p: 2 for a lead byte followed by a trail byte
 // (never across a NUL), else 1.

@@ -88,6 +88,10 @@ void PressButton(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
 }
 
+void ClickNow(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
 std::string ControlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   int length = control ? GetWindowTextLengthA(control) : 0;

@@ -20,4 +20,7 @@ int StopDrivingDialogs();
 
 // Posts a click of button `id`, as the user's click reaches the dialog.
 void PressButton(HWND dialog, int id);
+// Sends the click and returns when the dialog has handled it (boxes and
+// dialogs it opens included), so an action can check what it did.
+void ClickNow(HWND dialog, int id);
 std::string ControlText(HWND dialog, int id);

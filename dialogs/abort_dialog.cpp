@@ -31,7 +31,7 @@ static INT_PTR CALLBACK AbortProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 }
 
 extern "C" HWND ORVEXAPI OpenAbortDialog(HWND parent) {
-  HWND box = CreateDialogParamA(GethInstOrvexdll(), "OpenAbort", IsWindow(parent) ? parent : 0, AbortProc, 0);
+  HWND box = CreateDialogParamA(GethInstOrvexdll(), "OpenAbort", parent, AbortProc, 0);
   if (box) ShowWindow(box, SW_SHOW);
   return box;
 }

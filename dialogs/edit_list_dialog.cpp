@@ -183,7 +183,7 @@ extern "C" int ORVEXAPI OpenEditDialog(HWND parent, int second, int third, HGLOB
   AppendSjis(g_savedInitialFolder, sizeof g_savedInitialFolder, &length, GetInitialFolderAtFileOpenOrvex());
   HGLOBAL *outer = g_list;
   g_list = list;
-  INT_PTR answer = DisplayBox(IsWindow(parent) ? parent : 0, EditProc, "OpenEdit", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, EditProc, "OpenEdit", GethInstOrvexdll());
   g_list = outer;
   SetInitialFolder(g_savedInitialFolder);
   return (int)answer;

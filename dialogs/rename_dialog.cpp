@@ -137,7 +137,7 @@ extern "C" int ORVEXAPI OpenRenameFileDialog(HWND parent, int second, LPCSTR ext
   if (!path || !path[0] || strlen(path) >= MAX_PATH) return 0;
   g_extensions = extensions;
   g_path = path;
-  INT_PTR answer = DisplayBox(IsWindow(parent) ? parent : 0, RenameProc, "OpenRenameFile", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, RenameProc, "OpenRenameFile", GethInstOrvexdll());
   g_path = 0;
   g_extensions = 0;
   return answer == 1 ? 1 : 0;

@@ -116,6 +116,6 @@ static INT_PTR CALLBACK TdsAdviceProc(HWND dialog, UINT message, WPARAM wParam, 
 }
 
 extern "C" int ORVEXAPI OpenBadTdsFileDialog(HWND parent, int second, int third, int fourth) {
-  INT_PTR answer = DisplayBox(IsWindow(parent) ? parent : 0, TdsAdviceProc, "OpenBadTdsFile", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, TdsAdviceProc, "OpenBadTdsFile", GethInstOrvexdll());
   return answer == 1 ? 1 : 0;
 }

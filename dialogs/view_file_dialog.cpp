@@ -67,7 +67,7 @@ extern "C" int ORVEXAPI CreateViewFileDialog(HWND parent, int second, int third,
     mySetForegroundWindowAlways(g_viewer, 0);
     return 1;
   }
-  HWND viewer = CreateDialogParamA(GethInstOrvexdll(), "OpenViewFile", IsWindow(parent) ? parent : 0, ViewerProc,
+  HWND viewer = CreateDialogParamA(GethInstOrvexdll(), "OpenViewFile", parent, ViewerProc,
                                    parameter);
   if (!viewer) return 0;
   g_viewer = viewer;

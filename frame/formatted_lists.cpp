@@ -16,7 +16,7 @@ const char *LockFormattedList(HGLOBAL block) {
   SIZE_T size = GlobalSize(block);
   const char *text = (const char *)GlobalLock(block);
   if (!text) return 0;
-  if (!size || !memchr(text, 0, size)) {
+  if (!size || size == (SIZE_T)-1 || !memchr(text, 0, size)) {
     GlobalUnlock(block);
     return 0;
   }

@@ -294,7 +294,7 @@ extern "C" int ORVEXAPI OpenNewBClibDialog(HWND parent, int ignored, int *kind, 
   if (*kind != kFromMicrosoftLibrary && *kind != kFromDll) return 0;
   g_kind = kind;
   g_names = names;
-  INT_PTR answer = DisplayBox(IsWindow(parent) ? parent : 0, ImportLibraryProc, "OpenNewBClib", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, ImportLibraryProc, "OpenNewBClib", GethInstOrvexdll());
   g_kind = 0;
   g_names = 0;
   return answer == 1 ? 1 : 0;

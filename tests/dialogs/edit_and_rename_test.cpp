@@ -4,8 +4,8 @@
 // they make.
 #include <gtest/gtest.h>
 #include "host/box_watcher.h"
-#include "host/common_dialogs.h"
 #include "host/dialog_driver.h"
+#include "host/global_text.h"
 #include "host/host.h"
 #include "host/main_window.h"
 #include "host/product_copy.h"
@@ -14,24 +14,10 @@
 
 typedef int(__stdcall *OpenEditFn)(HWND, int, int, HGLOBAL *);
 typedef int(__stdcall *RenameFn)(HWND, int, const char *, char *);
-typedef int(__stdcall *SelectIntoFn)(HWND, int, int, int, HGLOBAL *, int);
 typedef void *(__stdcall *SetterFn)(void *);
 
-enum { kEditItem = 1092, kBrowse = 1014, kAdd = 1094, kDelete = 1095, kAddOnOk = 40202, kList = 25000 };
+enum { kEditItem = 1092, kAdd = 1094, kDelete = 1095, kAddOnOk = 40202, kList = 25000 };
 enum { kNewName = 40005, kExtension = 1102 };
-
-static HGLOBAL ListOf(const std::string &text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  strcpy((char *)GlobalLock(block), text.c_str());
-  GlobalUnlock(block);
-  return block;
-}
-
-static std::string TextOf(HGLOBAL block) {
-  std::string text = (const char *)GlobalLock(block);
-  GlobalUnlock(block);
-  return text;
-}
 
 static bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
 
@@ -75,7 +61,7 @@ protected:
 TEST_F(EditDialog, ButtonsAndAdding) {
   char *initial = HostProc<char *(__stdcall *)()>("GetInitialFolderAtFileOpenOrvex")();
   strcpy(initial, "C:\\before");
-  HGLOBAL list = ListOf(Path("a"));
+  HGLOBAL list = GlobalText(Path("a"));
   std::string initialWhileOpen;
   std::vector<bool> states;
   std::vector<int> lines;
@@ -93,7 +79,7 @@ TEST_F(EditDialog, ButtonsAndAdding) {
   });
   std::vector<SeenBox> boxes = StopWatchingBoxes();
   EXPECT_EQ(answer, 0);
-  EXPECT_EQ(TextOf(list), Path("a"));
+  EXPECT_EQ(TextOfGlobal(list), Path("a"));
   EXPECT_EQ(initialWhileOpen, Path("a"));
   EXPECT_STREQ(initial, "C:\\before");
   EXPECT_EQ(states, (std::vector<bool>{true, false, true, true, true, true, true}));
@@ -108,7 +94,7 @@ TEST_F(EditDialog, ButtonsAndAdding) {
 // An empty list disables OK; with 40202 checked OK adds the edit's folder
 // and saves "a;b;c" without a final separator.
 TEST_F(EditDialog, OkSavesTheList) {
-  HGLOBAL empty = ListOf("");
+  HGLOBAL empty = GlobalText("");
   bool okEnabled = true;
   Open(&empty, [&](HWND d) {
     okEnabled = Enabled(d, IDOK);
@@ -116,43 +102,15 @@ TEST_F(EditDialog, OkSavesTheList) {
   });
   EXPECT_FALSE(okEnabled);
   GlobalFree(empty);
-  HGLOBAL list = ListOf(Path("a") + ";" + Path("b"));
+  HGLOBAL list = GlobalText(Path("a") + ";" + Path("b"));
   EXPECT_EQ(Open(&list, [&](HWND d) {
               SetDlgItemTextA(d, kEditItem, Path("c").c_str());
               CheckDlgButton(d, kAddOnOk, BST_CHECKED);
               PressButton(d, IDOK);
             }), 1);
-  EXPECT_EQ(TextOf(list), Path("a") + ";" + Path("b") + ";" + Path("c"));
+  EXPECT_EQ(TextOfGlobal(list), Path("a") + ";" + Path("b") + ";" + Path("c"));
   EXPECT_EQ(HostProc<int(__stdcall *)()>("IsAddItemsIntoListBoxForEditBoxDialog")(), 1);
   HostProc<void(__stdcall *)(int)>("SetAddItemsIntoListBoxForEditBoxDialog")(0);
-  GlobalFree(list);
-}
-
-// "..." with kind 100 chooses an existing file into the edit; the list then
-// reaches the host's combo box, and a cancelled edit leaves its field alone.
-TEST_F(EditDialog, BrowseAndSelectIntoBoxes) {
-  HostProc<int(__stdcall *)(int, int, int)>("SetParametesForOpenEditDlg")(100, 0, 8190);
-  HWND box = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, HostMainWindow(), 0, 0, 0);
-  CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 200, 100, box, (HMENU)7, 0, 0);
-  CreateWindowExA(0, "EDIT", "kept", WS_CHILD, 0, 0, 200, 20, box, (HMENU)8, 0, 0);
-  HGLOBAL list = ListOf(Path("file.c"));
-  std::string chosen;
-  DriveDialogs(kList, [&](HWND d) {
-    DriveDialogsToo(kFileDialogFilters, [](HWND f) { ChooseInFileDialog(f, "file.c"); });
-    ClickNow(d, kBrowse);
-    chosen = ControlText(d, kEditItem);
-    PressButton(d, IDOK);
-  });
-  EXPECT_EQ(HostProc<SelectIntoFn>("SelectNewDirectoryIntoComboBox")(box, 0, 0, 0, &list, 0x10007), 1);
-  EXPECT_EQ(StopDrivingDialogs(), 2);
-  EXPECT_EQ(chosen, Path("file.c"));
-  EXPECT_EQ(ControlText(box, 7), Path("file.c"));
-  DriveDialogs(kList, [](HWND d) { PressButton(d, 1000); });
-  EXPECT_EQ(HostProc<SelectIntoFn>("SelectNewDirectoryIntoEditBox")(box, 0, 0, 0, &list, 8), 0);
-  EXPECT_EQ(ControlText(box, 8), "kept");
-  EXPECT_EQ(HostProc<OpenEditFn>("OpenEditDialog")(box, 0, 0, nullptr), 0);
-  HostProc<int(__stdcall *)(int, int, int)>("SetParametesForOpenEditDlg")(0, 0, 0);
-  DestroyWindow(box);
   GlobalFree(list);
 }
 
@@ -167,87 +125,67 @@ static int __stdcall SameFileExists(HWND, const char *path, const int *first, co
   return g_sameFileAnswer;
 }
 
-struct RenameRow {
-  std::string path;
-  const char *extensions, *name, *extension;
-  int answer, result;
-  std::vector<int> boxes; // message ids of the boxes shown, in order
-};
+// Renames with `name` and `extension` picked, pressing OK, then Cancel
+// (which counts only when OK left the dialog open). `shown` receives the
+// drop-down list ("*" after the selected line), `titles` the title ids of
+// the boxes (0 for Kitlib's own).
+static int Rename(char *buffer, const char *extensions, const char *name, const char *extension,
+                  std::string *shown, std::string *titles, std::string *firstBox) {
+  WatchBoxes({IDOK});
+  DriveDialogs(kNewName, [&](HWND d) {
+    HWND combo = GetDlgItem(d, kExtension);
+    for (int i = 0; i < (int)SendMessageA(combo, CB_GETCOUNT, 0, 0); i++) {
+      char text[64] = "";
+      SendMessageA(combo, CB_GETLBTEXT, i, (LPARAM)text);
+      *shown += text + std::string(i == SendMessageA(combo, CB_GETCURSEL, 0, 0) ? "* " : " ");
+    }
+    SetDlgItemTextA(d, kNewName, name);
+    SendMessageA(combo, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)extension);
+    ClickNow(d, IDOK);
+    PressButton(d, 1000);
+  });
+  int answer = HostProc<RenameFn>("OpenRenameFileDialog")(HostMainWindow(), 0, extensions, buffer);
+  StopDrivingDialogs();
+  for (const SeenBox &box : StopWatchingBoxes()) {
+    *titles += box.title == HostMessageText(221, 0) ? "221 " : box.title == HostMessageText(125, 0) ? "125 " : "0 ";
+    if (firstBox->empty()) *firstBox = box.text;
+  }
+  return answer;
+}
 
-class RenameDialog : public ::testing::Test {
-protected:
-  void SetUp() override {
-    HostProc<SetterFn>("StopBecauseSameFileExistAPI")((void *)SameFileExists);
-    g_newPath.clear();
-  }
-  void TearDown() override {
-    StopDrivingDialogs();
-    StopWatchingBoxes();
-  }
-  // Types the name, picks the extension, presses OK, then Cancel (which only
-  // counts when OK left the dialog open).
-  int Rename(const RenameRow &row, std::vector<std::string> *extensions, std::vector<SeenBox> *boxes) {
-    memset(buffer, 0, sizeof buffer);
+// main.c to .cpp (box 338 naming both files, then old path, NUL, new path);
+// the same name (337 and the dialog stays); the host's answer 2 keeps it
+// open; "a?b" and a new path of 260 bytes are bad names; an extension that
+// is not listed is added and selected, also with no list at all.
+TEST(RenameDialog, Cases) {
+  HostProc<SetterFn>("StopBecauseSameFileExistAPI")((void *)SameFileExists);
+  static const std::string longName(30, 'n'), deep = "C:\\" + std::string(240, 'd') + "\\x.c";
+  const struct { std::string path; const char *extensions, *name, *extension; int answer, result;
+                 const char *shown, *titles; } rows[] = {
+      {"C:\\src\\main.c", "c;cpp", "main", ".cpp", 0, 1, ".c* .cpp ", "221 "},
+      {"C:\\src\\main.c", "c;cpp", "main", ".c", 0, 0, ".c* .cpp ", "221 125 "},
+      {"C:\\src\\main.c", "c;cpp", "other", ".c", 2, 0, ".c* .cpp ", "221 "},
+      {"C:\\src\\main.c", "c;cpp", "a?b", ".c", 0, 0, ".c* .cpp ", "0 "},
+      {deep, "c", longName.c_str(), ".c", 0, 0, ".c* ", "0 "},
+      {"C:\\src\\x.asm", "c", "y", ".asm", 0, 1, ".c .asm* ", "221 "},
+      {"C:\\src\\x.asm", nullptr, "y", ".asm", 0, 1, ".asm* ", "221 "},
+  };
+  for (const auto &row : rows) {
+    char buffer[520] = {};
     strcpy(buffer, row.path.c_str());
     g_sameFileAnswer = row.answer;
-    WatchBoxes({IDOK});
-    DriveDialogs(kNewName, [&](HWND d) {
-      HWND combo = GetDlgItem(d, kExtension);
-      for (int i = 0; i < (int)SendMessageA(combo, CB_GETCOUNT, 0, 0); i++) {
-        char text[64] = "";
-        SendMessageA(combo, CB_GETLBTEXT, i, (LPARAM)text);
-        extensions->push_back(text + std::string(i == SendMessageA(combo, CB_GETCURSEL, 0, 0) ? "*" : ""));
-      }
-      SetDlgItemTextA(d, kNewName, row.name);
-      SendMessageA(combo, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)row.extension);
-      ClickNow(d, IDOK);
-      PressButton(d, 1000);
-    });
-    int answer = HostProc<RenameFn>("OpenRenameFileDialog")(HostMainWindow(), 0, row.extensions, buffer);
-    StopDrivingDialogs();
-    *boxes = StopWatchingBoxes();
-    return answer;
+    std::string shown, titles, firstBox;
+    EXPECT_EQ(Rename(buffer, row.extensions, row.name, row.extension, &shown, &titles, &firstBox), row.result)
+        << row.path << " " << row.name;
+    EXPECT_EQ(shown, row.shown) << row.path;
+    EXPECT_EQ(titles, row.titles) << row.path << " " << row.name;
+    if (&row != &rows[0]) continue;
+    EXPECT_EQ(firstBox, "Rename the file to main.cpp?\n(now main.c)");
+    EXPECT_EQ(std::string(buffer, 30), std::string("C:\\src\\main.c") + '\0' + "C:\\src\\main.cpp" + '\0');
+    EXPECT_EQ(g_newPath, "C:\\src\\main.cpp");
+    EXPECT_EQ(g_pairs, (std::vector<int>{118, 0, 311, 1, 123, 0}));
   }
-  char buffer[520];
-};
-
-TEST_F(RenameDialog, Cases) {
-  static const std::string longName(30, 'n');
-  const RenameRow rows[] = {
-      {"C:\\src\\main.c", "c;cpp", "main", ".cpp", 0, 1, {338}},
-      {"C:\\src\\main.c", "c;cpp", "main", ".c", 0, 0, {338, 337}},
-      {"C:\\src\\main.c", "c;cpp", "other", ".c", 2, 0, {338}},
-      {"C:\\src\\main.c", "c;cpp", "a?b", ".c", 0, 0, {-1}},
-      {"C:\\" + std::string(240, 'd') + "\\x.c", "c", longName.c_str(), ".c", 0, 0, {-1}},
-      {"C:\\src\\x.asm", nullptr, "y", ".asm", 0, 1, {338}},
-  };
-  const std::vector<std::string> shown[] = {{".c*", ".cpp"}, {".c*", ".cpp"}, {".c*", ".cpp"}, {".c*", ".cpp"},
-                                            {".c*"},         {".asm*"}};
-  for (size_t i = 0; i < sizeof rows / sizeof rows[0]; i++) {
-    const RenameRow &row = rows[i];
-    std::vector<std::string> extensions;
-    std::vector<SeenBox> boxes;
-    EXPECT_EQ(Rename(row, &extensions, &boxes), row.result) << i;
-    EXPECT_EQ(extensions, shown[i]) << i;
-    ASSERT_EQ(boxes.size(), row.boxes.size()) << i;
-    for (size_t b = 0; b < boxes.size(); b++) {
-      if (row.boxes[b] > 0) {
-        EXPECT_EQ(boxes[b].title, HostMessageText(row.boxes[b] == 338 ? 221 : 125, 0)) << i;
-      }
-    }
-  }
-  std::string expected = std::string("C:\\src\\x.asm") + '\0' + "C:\\src\\y.asm";
-  EXPECT_EQ(std::string(buffer, expected.size() + 1), expected + '\0');
-  EXPECT_EQ(g_pairs, (std::vector<int>{118, 0, 311, 1, 123, 0}));
-  // The first row: box 338 names the new and the old file.
-  std::vector<std::string> ext;
-  std::vector<SeenBox> boxes;
-  Rename(rows[0], &ext, &boxes);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "Rename the file to main.cpp?\n(now main.c)");
-  EXPECT_EQ(g_newPath, "C:\\src\\main.cpp");
-  // An old path of 260 bytes or more gives 0 and no dialog.
-  std::string tooLong = "C:\\" + std::string(300, 'x') + ".c";
-  strcpy(buffer, tooLong.c_str());
-  EXPECT_EQ(HostProc<RenameFn>("OpenRenameFileDialog")(HostMainWindow(), 0, "c", buffer), 0);
+  char tooLong[520] = "C:\\";
+  memset(tooLong + 3, 'x', 300);
+  EXPECT_EQ(HostProc<RenameFn>("OpenRenameFileDialog")(HostMainWindow(), 0, "c", tooLong), 0);
 }

@@ -19,43 +19,32 @@ typedef void *(__stdcall *SetterFn)(void *);
 static std::vector<std::string> g_viewerCalls;
 static HWND g_viewerDialog = 0;
 static int g_length = 5;
+static void Record(const std::string &call, int a, int b) {
+  g_viewerCalls.push_back(call + " " + std::to_string(a) + " " + std::to_string(b));
+}
 static int __stdcall InitViewer(HWND dialog, int area, LPARAM value) {
   g_viewerDialog = dialog;
-  g_viewerCalls.push_back("init " + std::to_string(area) + " " + std::to_string(value));
+  Record("init", area, (int)value);
   return 42;
 }
-static int __stdcall WriteEnable(int id, int writable) {
-  g_viewerCalls.push_back("write " + std::to_string(id) + " " + std::to_string(writable));
-  return 0;
-}
+static int __stdcall WriteEnable(int id, int writable) { return Record("write", id, writable), 0; }
 static int __stdcall TextLength(int id) { return g_length; }
 static int __stdcall GetText(int id, char *buffer, int mode) {
-  g_viewerCalls.push_back(std::string("text ") + (buffer ? "buffer " : "null ") + std::to_string(mode));
+  Record(buffer ? "text" : "null text", id, mode);
   if (buffer) memcpy(buffer, "hello", 5);
   return 0;
 }
-static int __stdcall DeleteViewer(HWND dialog, int id) {
-  g_viewerCalls.push_back(std::string("delete ") + (dialog == g_viewerDialog ? "viewer " : "? ") + std::to_string(id));
-  return 0;
-}
+static int __stdcall DeleteViewer(HWND dialog, int id) { return Record("delete", dialog == g_viewerDialog, id), 0; }
 
-static std::string ClipboardText() {
+// Empties the clipboard and returns what it held as text.
+static std::string TakeClipboardText() {
   std::string text;
-  if (!OpenClipboard(0)) return "(closed)";
+  OpenClipboard(0);
   HANDLE data = GetClipboardData(CF_TEXT);
   if (data) text = (const char *)GlobalLock(data), GlobalUnlock(data);
+  EmptyClipboard();
   CloseClipboard();
   return text;
-}
-
-static void SetClipboardText(const char *text) {
-  OpenClipboard(0);
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-  strcpy((char *)GlobalLock(block), text);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
 }
 
 TEST(Viewer, OneViewerCopyAndClose) {
@@ -71,12 +60,12 @@ TEST(Viewer, OneViewerCopyAndClose) {
   EXPECT_EQ(create(HostMainWindow(), 0, 0, 8), 1);
   ASSERT_TRUE(IsWindow(g_viewerDialog));
   int before = buffers();
+  TakeClipboardText();
   WatchBoxes({IDOK});
   for (int length : {-1, 0x7fffffff, 5}) {
-    SetClipboardText("before");
     g_length = length;
     SendMessageA(g_viewerDialog, WM_COMMAND, 40083, 0);
-    EXPECT_EQ(ClipboardText(), length == 5 ? "hello" : "before") << length;
+    EXPECT_EQ(TakeClipboardText(), length == 5 ? "hello" : "") << length;
   }
   EXPECT_TRUE(StopWatchingBoxes().empty()) << "the copy box stays switched off";
   EXPECT_EQ(KitProc<int(__stdcall *)()>("IsSuppressCopyClipBoardMessage")(), 0);
@@ -85,8 +74,7 @@ TEST(Viewer, OneViewerCopyAndClose) {
   SendMessageA(viewer, WM_COMMAND, IDOK, 0);
   EXPECT_FALSE(IsWindow(viewer));
   EXPECT_EQ(HostProc<int(__stdcall *)(int)>("DestroyViewFileDialog")(1), 0);
-  EXPECT_EQ(g_viewerCalls,
-            (std::vector<std::string>{"init 1372 7", "write 42 0", "text buffer 4", "delete viewer 42"}));
+  EXPECT_EQ(g_viewerCalls, (std::vector<std::string>{"init 1372 7", "write 42 0", "text 42 4", "delete 1 42"}));
 }
 
 TEST(PrintingCancel, PageNumberAndAbortFlag) {
@@ -171,47 +159,33 @@ TEST_F(TdsAdvice, PlatformGroupsAndHostCommand) {
 }
 
 // Delete empties both output folders (the button keeps "&Delete" while
-// they exist, "&Done" disabled once both are gone); a host answer of "",
+// they exist, a disabled "&Done" once both are gone); a host answer of "",
 // a drive root or the Windows folder is never emptied.
 TEST_F(TdsAdvice, DeleteEmptiesOnlyOutputFolders) {
   for (int i = 0; i < 2; i++) {
     g_outputs[i] = MakeFolder(folder + (i ? "\\Debug" : "\\Release"));
-    WriteFileText(g_outputs[i] + "\\app.tds", "x");
     MakeFolder(g_outputs[i] + "\\obj");
+    WriteFileText(g_outputs[i] + "\\app.tds", "x");
   }
-  std::string label;
-  Open([&](HWND d) {
-    ClickNow(d, 1095);
-    label = ControlText(d, 1095);
-    PressButton(d, IDOK);
-  });
-  EXPECT_EQ(label, "&Delete");
-  for (int i = 0; i < 2; i++) {
-    EXPECT_FALSE(FileExists(g_outputs[i] + "\\app.tds")) << g_outputs[i];
-    EXPECT_FALSE(FileExists(g_outputs[i] + "\\obj")) << g_outputs[i];
-    RemoveFolderTree(g_outputs[i]);
-  }
-  bool enabled = true;
-  Open([&](HWND d) {
-    label = ControlText(d, 1095);
-    enabled = IsWindowEnabled(GetDlgItem(d, 1095));
-    PressButton(d, IDOK);
-  });
-  EXPECT_EQ(label, "&Done");
-  EXPECT_FALSE(enabled);
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, MAX_PATH);
-  g_outputs[0] = "C:\\";
-  g_outputs[1] = windows;
-  Open([](HWND d) {
-    ClickNow(d, 1095);
-    PressButton(d, IDOK);
-  });
-  g_outputs[0] = g_outputs[1] = "";
-  Open([](HWND d) {
-    ClickNow(d, 1095);
-    PressButton(d, IDOK);
-  });
+  const struct { std::string outputs[2]; const char *button; } rows[] = {
+      {{g_outputs[0], g_outputs[1]}, "&Delete on"}, {{g_outputs[0], g_outputs[1]}, "&Done off"},
+      {{"C:\\", windows}, "&Delete on"},          {{"", ""}, "&Done off"}};
+  for (const auto &row : rows) {
+    if (&row == &rows[1]) RemoveFolderTree(g_outputs[0]), RemoveFolderTree(g_outputs[1]);
+    g_outputs[0] = row.outputs[0], g_outputs[1] = row.outputs[1];
+    std::string button;
+    Open([&](HWND d) {
+      ClickNow(d, 1095);
+      button = ControlText(d, 1095) + (IsWindowEnabled(GetDlgItem(d, 1095)) ? " on" : " off");
+      PressButton(d, IDOK);
+    });
+    EXPECT_EQ(button, row.button) << row.outputs[0];
+    if (&row == &rows[0]) {
+      EXPECT_FALSE(FileExists(g_outputs[0] + "\\app.tds") || FileExists(g_outputs[1] + "\\obj"));
+    }
+  }
   std::vector<std::string> deletions;
   for (const std::string &line : JournalLines())
     if (line.rfind("delete", 0) == 0) deletions.push_back(line);

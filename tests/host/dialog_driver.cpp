@@ -1,28 +1,20 @@
 // Finds the dialogs with a thread timer, which runs inside any modal loop of
-// the test thread, and marks each one handled so its action runs once. Each
-// driven dialog kind has its identifying control and its action; an action
-// may open a further dialog (a common file dialog from a "..." button) whose
-// own action then runs inside that dialog's loop. Past the time limit every
-// dialog and box of the thread is cancelled, so no test hangs.
+// the test thread, and marks each one handled so its action runs once. Past
+// the time limit every dialog and box of the thread is cancelled, so no test
+// hangs.
 #include "host/dialog_driver.h"
 #include <gtest/gtest.h>
 #include <string.h>
-#include <vector>
 
 static const char kHandledMark[] = "HostDialogDriverHandled";
 static const DWORD kTimeLimit = 30000;
 
-struct DrivenDialog {
-  int control;
-  std::function<void(HWND)> action;
-};
-
 // All of these belong to the test thread that called DriveDialogs.
 static UINT_PTR g_timer = 0;
-static std::vector<DrivenDialog> g_driven;
+static int g_control = 0;
+static std::function<void(HWND)> g_action;
 static int g_handled = 0;
 static DWORD g_started = 0;
-static bool g_cancelling = false;
 
 static bool IsDialogWindow(HWND window) {
   char name[16];
@@ -30,16 +22,10 @@ static bool IsDialogWindow(HWND window) {
 }
 
 static BOOL CALLBACK HandleIfDriven(HWND window, LPARAM) {
-  if (!IsDialogWindow(window) || GetPropA(window, kHandledMark)) return TRUE;
-  // Copied: an action may drive further dialogs before it returns.
-  std::vector<DrivenDialog> driven = g_driven;
-  for (const DrivenDialog &kind : driven) {
-    if (!GetDlgItem(window, kind.control)) continue;
-    SetPropA(window, kHandledMark, (HANDLE)1);
-    g_handled++;
-    if (kind.action) kind.action(window);
-    break;
-  }
+  if (!IsDialogWindow(window) || !GetDlgItem(window, g_control) || GetPropA(window, kHandledMark)) return TRUE;
+  SetPropA(window, kHandledMark, (HANDLE)1);
+  g_handled++;
+  if (g_action) g_action(window);
   return TRUE;
 }
 
@@ -48,39 +34,31 @@ static BOOL CALLBACK CancelIfDialog(HWND window, LPARAM) {
   return TRUE;
 }
 
-void CancelEveryDialog() {
-  EnumThreadWindows(GetCurrentThreadId(), CancelIfDialog, 0);
-}
+void CancelEveryDialog() { EnumThreadWindows(GetCurrentThreadId(), CancelIfDialog, 0); }
 
 static void CALLBACK LookForDialogs(HWND, UINT, UINT_PTR, DWORD) {
-  if (GetTickCount() - g_started > kTimeLimit) {
-    if (!g_cancelling) ADD_FAILURE() << "dialogs still open after " << kTimeLimit / 1000 << " s: cancelled";
-    g_cancelling = true;
-    CancelEveryDialog();
+  if (GetTickCount() - g_started <= kTimeLimit) {
+    EnumThreadWindows(GetCurrentThreadId(), HandleIfDriven, 0);
     return;
   }
-  EnumThreadWindows(GetCurrentThreadId(), HandleIfDriven, 0);
+  if (g_action) ADD_FAILURE() << "dialogs still open after " << kTimeLimit / 1000 << " s: cancelled";
+  g_action = nullptr;
+  CancelEveryDialog();
 }
 
 void DriveDialogs(int identifyingControl, std::function<void(HWND)> action) {
   StopDrivingDialogs();
-  DriveDialogsToo(identifyingControl, action);
-}
-
-void DriveDialogsToo(int identifyingControl, std::function<void(HWND)> action) {
-  if (!g_timer) {
-    g_handled = 0;
-    g_started = GetTickCount();
-    g_cancelling = false;
-    g_timer = SetTimer(0, 0, 20, LookForDialogs);
-  }
-  g_driven.push_back({identifyingControl, action});
+  g_control = identifyingControl;
+  g_action = action;
+  g_handled = 0;
+  g_started = GetTickCount();
+  g_timer = SetTimer(0, 0, 20, LookForDialogs);
 }
 
 int StopDrivingDialogs() {
   if (g_timer) KillTimer(0, g_timer);
   g_timer = 0;
-  g_driven.clear();
+  g_action = nullptr;
   return g_handled;
 }
 

@@ -10,9 +10,6 @@
 // Past 30 s from the first driven dialog kind, every dialog of the thread is
 // cancelled and the test fails, so no test hangs.
 void DriveDialogs(int identifyingControl, std::function<void(HWND)> action);
-// Drives one more kind of dialog beside those already driven (a dialog that
-// an action opens from inside another one).
-void DriveDialogsToo(int identifyingControl, std::function<void(HWND)> action);
 // Posts IDCANCEL to every visible dialog and message box of the thread.
 void CancelEveryDialog();
 // Stops driving; returns how many dialogs were handed to the action.

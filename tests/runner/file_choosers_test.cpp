@@ -39,17 +39,17 @@ static char *__stdcall NextExtension(char *text, char **separatorAt, int separat
   return *text ? text : 0;
 }
 
-static void Register(const char *setter, void *function) { HostProc<SetterFn>(setter)((void *)function); }
-
 class Choosers : public ::testing::Test {
 protected:
   void SetUp() override {
     folder = ScratchFolder("choosers");
-    Register("EditorUpdateMDIWindowsAPI", (void *)UpdateWindows);
-    Register("GetDirectoryForChooseFolderAndFileAPI", (void *)StartFolder);
-    Register("TreeViewGetFolderForSourceFilesAPI", (void *)FolderName);
-    Register("TreeViewGetExtForSourceFilesAPI", (void *)FolderExtensions);
-    Register("GetExtFormSeriesOfStringAPI", (void *)NextExtension);
+    const std::pair<const char *, void *> callbacks[] = {
+        {"EditorUpdateMDIWindowsAPI", (void *)UpdateWindows},
+        {"GetDirectoryForChooseFolderAndFileAPI", (void *)StartFolder},
+        {"TreeViewGetFolderForSourceFilesAPI", (void *)FolderName},
+        {"TreeViewGetExtForSourceFilesAPI", (void *)FolderExtensions},
+        {"GetExtFormSeriesOfStringAPI", (void *)NextExtension}};
+    for (const auto &callback : callbacks) HostProc<SetterFn>(callback.first)(callback.second);
     g_updates = 0;
     g_hostStart = folder;
     for (const char *name : {"main.c", "main.cpp", "util.cpp"}) WriteFileText(folder + "\\" + name, "x");
@@ -66,9 +66,10 @@ protected:
     memset(path, 0, sizeof path);
     strcpy(path, start);
     size_t next = 0;
+    // An action that chooses nothing leaves the dialog to be cancelled.
     DriveDialogs(kFileDialogFilters, [&](HWND dialog) {
       if (next < actions.size()) actions[next++](dialog);
-      else PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     int answer = HostProc<GetNewFileFn>("GetNewFile")(HostMainWindow(), path, filter, 0, option, 77);
     StopDrivingDialogs();
@@ -94,10 +95,7 @@ TEST_F(Choosers, StartFolders) {
     strcpy(HostProc<char *(__stdcall *)()>("GetInitialFolderAtFileOpenOrvex")(), row.initial.c_str());
     std::string seen;
     g_startValue = 0;
-    EXPECT_EQ(Choose(row.path.c_str(), 0, {[&](HWND dialog) {
-                seen = FileDialogFolder(dialog);
-                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-              }}), 0) << row.path;
+    EXPECT_EQ(Choose(row.path.c_str(), 0, {[&](HWND dialog) { seen = FileDialogFolder(dialog); }}), 0);
     EXPECT_TRUE(SameFolder(seen, row.expected)) << row.path << " started in " << seen;
     EXPECT_STREQ(path, "") << row.path;
     EXPECT_EQ(g_startValue, row.path == "x.c" ? 77 : 0) << row.path;
@@ -117,10 +115,7 @@ TEST_F(Choosers, FilterLists) {
     HostSetLanguage(row.language);
     g_extensions[0] = row.ext0;
     std::vector<std::string> seen;
-    Choose("", 0, {[&](HWND dialog) {
-      seen = FileDialogFilters(dialog);
-      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }});
+    Choose("", 0, {[&](HWND dialog) { seen = FileDialogFilters(dialog); }});
     EXPECT_EQ(seen, row.filters) << row.language;
   }
   g_extensions[0] = "c;cpp";

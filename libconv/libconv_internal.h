@@ -20,7 +20,8 @@ void RememberRenamedLibrary(const char *path);
 enum WritableFolderAnswer { kFolderAsItIs, kFolderChosen, kFolderCancelled };
 // When the source's folder refuses new files, asks the user for a folder on
 // the desktop and puts it in `folder`; kFolderAsItIs when the source's folder
-// will do, kFolderCancelled when the user cancelled or no folder can be had.
+// will do, kFolderCancelled when the user cancelled or no folder can be had
+// (every number up to 9999 taken: told with message 352).
 WritableFolderAnswer ChooseWritableFolder(HWND dialog, const char *source, std::string *folder);
 
 // The file-name part of a path.

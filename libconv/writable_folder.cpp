@@ -22,6 +22,8 @@ enum {
   kAskTitle = 51,
   kYesNoCancel = 0x33,
   kAskBufferSize = 2048,
+  kNotCreatedText = 352,
+  kWarning = 0x30,
 };
 
 // The desktop as the user knows it: its menu label in square brackets, cut
@@ -77,7 +79,11 @@ WritableFolderAnswer ChooseWritableFolder(HWND dialog, const char *source, std::
   char desktop[MAX_PATH];
   if (!GetDesktopDirectory(desktop, kDesktop) || !desktop[0]) return kFolderCancelled;
   std::string name = FreeFolderName(desktop, BaseName(source));
-  if (name.empty()) return kFolderCancelled;
+  if (name.empty()) {
+    std::string taken = std::string(desktop) + "\\" + BaseName(source) + std::to_string(kHighestNumber);
+    MessageBoxPrintfForOrvex(GethInstOrvexmsg(), kNotCreatedText, kAskTitle, taken.c_str(), dialog, kWarning, 0);
+    return kFolderCancelled;
+  }
   std::string display = DesktopDisplay(desktop);
   int answer = Ask(dialog, sourceFolder.c_str(), display + "\\" + name, display);
   if (answer == IDYES) *folder = std::string(desktop) + "\\" + name;

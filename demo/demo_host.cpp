@@ -9,6 +9,7 @@
 #include <stdio.h>
 #include <string>
 #include <vector>
+#include "demo/lists_demo.h"
 #include "runner/runner.h"
 
 enum { DEMO_MESSAGE = WM_APP + 1 };
@@ -191,6 +192,7 @@ int main() {
            record.processId, results.nFileSizeLow);
   Print(summary);
   ShowHelpRequests(library, window);
+  ShowFolderListAndImportLibrary(library, work);
   DestroyWindow(window);
   return 0;
 }

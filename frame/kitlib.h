@@ -69,3 +69,6 @@ int KITAPI KitBuffersOutstanding(void);
 #include "frame/kitlib_machine.h"  // machine facts of the About box
 #include "frame/kitlib_paths.h"    // paths, files, existence boxes, list tabs
 #include "frame/kitlib_lists.h"    // lines of list and combo boxes, horizontal extents
+#include "frame/kitlib_choosers.h"  // file and folder dialogs, path steps, focused lines, drives
+#include "frame/kitlib_tasks.h"     // clipboard, deletion, names, desktop of the single-task dialogs
+#include "frame/kitlib_menu_mark.h" // the separator mark of menu texts

@@ -7,9 +7,7 @@
 #include "frame/shift_jis.h"
 #include <stddef.h>
 
-// Size of the item and code buffers that the scanners and the warning-line
-// test fill: at most ITEM_BUFFER_SIZE - 1 bytes and a NUL.
-#define ITEM_BUFFER_SIZE 520
+#include "frame/buffer_sizes.h"
 
 // The first place in `text` where `word` starts on a character boundary, or
 // null; null for a null text, a null word or an empty one.

@@ -13,7 +13,7 @@ static char *EndOfFirstWord(char *text, int kind) {
   if (p != text) return *p ? p : 0;
   if (LookRight(kind, p) == LOOK_SEPARATOR) {
     p++;
-    if (*p) p += CharacterLength(p);
+    if (*p) p += SjisCharLength(p);
   } else {
     while (LookRight(kind, p) == LOOK_DOUBLE_BYTE) p += 2;
     if (*p) p++;

@@ -14,6 +14,6 @@ bool IsSeparatorKind(int kind) { return kind >= 0 && kind < SEPARATOR_KINDS; }
 bool SeparatesWords(int kind, int byte) { return g_separatorTests[kind]((unsigned char)byte) != 0; }
 
 RightLook LookRight(int kind, const char *p) {
-  if (CharacterLength(p) == 2) return LOOK_DOUBLE_BYTE;
+  if (SjisCharLength(p) == 2) return LOOK_DOUBLE_BYTE;
   return SeparatesWords(kind, *p) ? LOOK_SEPARATOR : LOOK_WORD_BYTE;
 }

@@ -1,7 +1,7 @@
 // The demo's look at the colour store: the console cells as the host saves
 // them, then each output and tree-view record, before and after the host
 // sets a few colours, as the host reads them when it paints.
-#include <windows.h>
+#include "demo/colour_table.h"
 #include <stdio.h>
 #include <string>
 

@@ -9,10 +9,9 @@
 #include <stdio.h>
 #include <string>
 #include <vector>
+#include "demo/colour_table.h"
+#include "demo/lists_demo.h"
 #include "runner/runner.h"
-
-// Additions of their own, each in a file of demo/.
-void ShowColourTable(HMODULE library);
 
 enum { DEMO_MESSAGE = WM_APP + 1 };
 
@@ -194,6 +193,7 @@ int main() {
            record.processId, results.nFileSizeLow);
   Print(summary);
   ShowHelpRequests(library, window);
+  ShowFolderListAndImportLibrary(library, work);
   ShowColourTable(library);
   DestroyWindow(window);
   return 0;

@@ -8,7 +8,7 @@
 #include "dialogs/listup_editor.h"
 #include "frame/kitlib.h"
 #include "frame/paths.h"
-#include "frame/scanning.h"
+#include "frame/buffer_sizes.h"
 #include "frame/sjis_case.h"
 #include <string.h>
 #include <string>

@@ -9,7 +9,7 @@
 #include "frame/kitmsg.h"
 #include "frame/message_boxes.h"
 #include "frame/orvexmsg.h"
-#include "frame/scanning.h"
+#include "frame/buffer_sizes.h"
 #include "frame/shift_jis.h"
 #include "settings/session_flags.h"
 #include <math.h>

@@ -49,7 +49,7 @@ int OpenWebPage(HWND window, int controlId, LPCSTR address) {
 
 bool ProductButton(HWND dialog, int id) {
   if (id == IDC_PRODUCT_PAGE) OpenWebPage(dialog, IDC_PRODUCT_PAGE, kProductPageAddress);
-  else if (id == IDC_HINT) myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexHelp(), kHelpTopic, kProductHelpTopic);
+  else if (id == IDC_HINT) ShowProductHelp(dialog, kProductHelpFile, kHelpTopic, kProductHelpTopic);
   else return false;
   return true;
 }

@@ -192,10 +192,12 @@ extern "C" void ORVEXAPI HideTitleDlg(void) {
 }
 
 // Shown without activation: the window that had the focus before the box
-// keeps it.
+// keeps it. The count never goes below 0: a show without a hide before it
+// (while showing was not allowed) must not let the next hide leave the
+// window over the box it should step aside for.
 extern "C" void ORVEXAPI ShowTitleDlg(void) {
   if (!g_titleWindow) return;
-  g_hideCount--;
+  if (g_hideCount > 0) g_hideCount--;
   if (g_doNotShow || g_hideCount > 0) return;
   ShowWindow(g_titleWindow, SW_SHOWNA);
   UpdateWindow(g_titleWindow);

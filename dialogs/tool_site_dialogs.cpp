@@ -11,7 +11,7 @@
 #include "frame/kitlib.h"
 #include "frame/kitmsg.h"
 #include "frame/orvexmsg.h"
-#include "frame/scanning.h"
+#include "frame/buffer_sizes.h"
 #include "frame/text_fit.h"
 #include "runner/product_folder.h"
 #include "runner/web_addresses.h"

@@ -13,7 +13,7 @@
 #include "frame/kitlib.h"
 #include "frame/paths.h"
 #include "frame/registry.h"
-#include "frame/scanning.h"
+#include "frame/buffer_sizes.h"
 #include "frame/sjis_case.h"
 #include <stdio.h>
 

@@ -4,6 +4,7 @@
 // the buffer keeps what it held.
 #include "frame/paths.h"
 #include "frame/kitlib.h"
+#include "frame/shift_jis.h"
 #include <string.h>
 
 // Both written and read on the host's user-interface thread only.
@@ -19,11 +20,27 @@ static bool StoreFolder(char *folder, LPCSTR path) {
   return true;
 }
 
+// The path made full in place, as the system resolves it against the current
+// folder; false when that fails or does not fit.
+static bool MakeFull(char *path) {
+  char full[MAX_PATH];
+  DWORD length = GetFullPathNameA(path, MAX_PATH, full, 0);
+  if (length == 0 || length >= MAX_PATH) return false;
+  memcpy(path, full, length + 1);
+  return true;
+}
+
+// A file's folder is kept. A file named without a folder ("main.c",
+// "C:main.c") lies in the current folder of its drive: that folder is kept,
+// never the file's name.
 extern "C" LPSTR ORVEXAPI SaveBaseFolder(LPCSTR path) {
   if (!path || !path[0]) return 0;
   char folder[MAX_PATH];
   if (!StoreFolder(folder, path)) return 0;
-  if (IsDirectoryAttributeForOrvex(folder) == 2) GetDirectoryPathInFile(folder);
+  if (IsDirectoryAttributeForOrvex(folder) == 2) {
+    if (!SjisLastSeparator(folder) && !MakeFull(folder)) return 0;
+    GetDirectoryPathInFile(folder);
+  }
   StoreFolder(g_baseFolder, folder);
   return g_baseFolder;
 }

@@ -69,7 +69,9 @@ int KITAPI KitBuffersOutstanding(void);
 #include "frame/kitlib_machine.h"  // machine facts of the About box
 #include "frame/kitlib_paths.h"    // paths, files, existence boxes, list tabs
 #include "frame/kitlib_lists.h"    // lines of list and combo boxes, horizontal extents
+#include "frame/kitlib_choosers.h"  // file and folder dialogs, path steps, focused lines, drives
+#include "frame/kitlib_tasks.h"     // clipboard, deletion, names, desktop of the single-task dialogs
+#include "frame/kitlib_menu_mark.h" // the separator mark of menu texts
 #include "frame/kitlib_colours.h"  // the colour palette and its brushes, check-box groups
-#include "frame/kitlib_edit_clipboard.h" // selecting an edit's text, the clipboard message switch
 #include "frame/kitlib_tools.h"    // clipboard copies, folder windows, programs of command lines
 #include "frame/kitlib_print.h"    // the printed page layout and its dialog's helpers

@@ -52,5 +52,15 @@ int KITAPI myGetAsyncKeyState(int vkey);
 // ---- Stand-in only: for the host and the tests ----
 void KITAPI KitPressKey(int vkey);              // the next query of vkey sees a press
 void KITAPI KitStopCompilingAfter(int answers); // the n-th check from now answers 0; 0 never
+// What the last SetHandlesForRedirect was given, as bits: attributes given,
+// inheritable, with a security descriptor, whose access list is present but
+// null (anyone may open the pipe).
+enum {
+  KIT_SECURITY_GIVEN = 1,
+  KIT_SECURITY_INHERITABLE = 2,
+  KIT_SECURITY_DESCRIPTOR = 4,
+  KIT_SECURITY_OPEN_TO_ANYONE = 8,
+};
+int KITAPI KitRedirectSecurity(void);
 
 } // extern "C"

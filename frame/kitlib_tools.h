@@ -13,7 +13,8 @@ extern "C" {
 // Copies the whole text of `control` (an edit of `dialog`) to the clipboard
 // as text. Non-zero when it was copied; 0 when the clipboard could not be
 // had (another window holds it) or there is no control. Unless switched off
-// with SetSuppressCopyClipBoardMessage, Kitlib tells the user in a box.
+// with SetSuppressCopyClipBoardMessage, Kitlib tells the user in a box (as
+// ToClip does, which it copies with).
 int KITAPI SendStringsToClip(HWND dialog, HWND control);
 
 // Opens `folder` in the desktop's file browser for `window`; `place`, when

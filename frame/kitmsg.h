@@ -11,6 +11,9 @@ extern "C" {
 int KITMSGAPI _MyLoadString(int zero, HINSTANCE instance, int messageId, int titleId);
 LPSTR KITMSGAPI GetLoadStrMessage(void);
 LPSTR KITMSGAPI GetLoadStrTitle(void);
+// Loads Kitmsg's own text `id` (the file-dialog filter lists, 8190 to 8199)
+// in the current language as the message; `reserved` is 0. 1 when found.
+int KITMSGAPI MyLoadString(int id, int reserved);
 }
 
 extern "C" {

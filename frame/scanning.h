@@ -4,15 +4,11 @@
 // pointers into them.
 #pragma once
 #include "frame/instance.h"
+#include "frame/shift_jis.h"
 #include <stddef.h>
 
-// Size of the item and code buffers that the scanners and the warning-line
-// test fill: at most ITEM_BUFFER_SIZE - 1 bytes and a NUL.
-#define ITEM_BUFFER_SIZE 520
+#include "frame/buffer_sizes.h"
 
-// Bytes of the character at p: 2 for a lead byte followed by a trail byte
-// (never across a NUL), else 1.
-size_t CharacterLength(const char *p);
 // The first place in `text` where `word` starts on a character boundary, or
 // null; null for a null text, a null word or an empty one.
 char *FindWholeCharacterString(const char *text, const char *word);

@@ -9,7 +9,7 @@
 
 extern "C" LPSTR ORVEXAPI FindEffectiveSpace(LPSTR text) {
   if (!text) return 0;
-  for (char *p = text; *p; p += CharacterLength(p))
+  for (char *p = text; *p; p += SjisCharLength(p))
     if (IsBlankByte((unsigned char)*p)) return p;
   return 0;
 }

@@ -1,16 +1,12 @@
 // Character walking of Shift-JIS text and the searches built on it: the one
 // two-byte-aware substring search of the library (also used by the warning
 // table), the separator and same-name marks, the word-boundary test.
-// A two-byte character is a Kitlib lead byte followed by a Kitlib trail byte;
-// NUL is never a trail byte, so no step goes past the end of a text.
+// Characters are those of frame/shift_jis.h; NUL is never a trail byte, so
+// no step goes past the end of a text.
 #include "frame/scanning.h"
 #include "frame/character_classes.h"
 #include "frame/kitlib.h"
 #include <string.h>
-
-size_t CharacterLength(const char *p) {
-  return __myIskanji((unsigned char)p[0]) && __myIskanji2((unsigned char)p[1]) ? 2 : 1;
-}
 
 static bool StartsWith(const char *text, const char *word) {
   while (*word)
@@ -20,7 +16,7 @@ static bool StartsWith(const char *text, const char *word) {
 
 char *FindWholeCharacterString(const char *text, const char *word) {
   if (!text || !word || !*word) return 0;
-  for (; *text; text += CharacterLength(text))
+  for (; *text; text += SjisCharLength(text))
     if (StartsWith(text, word)) return (char *)text;
   return 0;
 }
@@ -47,7 +43,7 @@ size_t CopyWholeCharacters(char *out, size_t size, const char *from, const char 
   if (!out || !size) return 0;
   size_t length = 0;
   while (from && from[length] && from + length != limit) {
-    size_t step = CharacterLength(from + length);
+    size_t step = SjisCharLength(from + length);
     if (length + step > size - 1 || (limit && from + length + step > limit)) break;
     length += step;
   }
@@ -72,15 +68,13 @@ static const int SAME_NAME_MARK = ':';
 extern "C" int ORVEXAPI GetKugiriMarkForSameName(void) { return SAME_NAME_MARK; }
 
 extern "C" LPSTR ORVEXAPI FindKUGIRIMARK_FOR_SAME_NAME(LPSTR text) {
-  char *last = 0;
-  for (char *p = FindRealCharacter(text, SAME_NAME_MARK); p; p = FindRealCharacter(p + 1, SAME_NAME_MARK))
-    last = p;
-  return last;
+  static const char marks[] = {SAME_NAME_MARK, 0};
+  return (LPSTR)SjisLastOf(text, marks);
 }
 
 extern "C" int ORVEXAPI IsSpecifiedCharacterOnly(LPSTR text, int character) {
   if (!text) return 1;
-  for (const char *p = text; *p; p += CharacterLength(p))
-    if (CharacterLength(p) != 1 || (unsigned char)*p != ((unsigned)character & 0xFF)) return 0;
+  for (const char *p = text; *p; p += SjisCharLength(p))
+    if (SjisCharLength(p) != 1 || (unsigned char)*p != ((unsigned)character & 0xFF)) return 0;
   return 1;
 }

@@ -49,6 +49,12 @@ inline const char *SjisLastOf(const char *text, const char *marks) {
   return found;
 }
 
+// The place behind the last of `marks` in `text`, or null when there is none.
+inline const char *SjisAfterLastOf(const char *text, const char *marks) {
+  const char *last = SjisLastOf(text, marks);
+  return last ? last + 1 : 0;
+}
+
 // The last separator of a path (a backslash or a slash), or null.
 inline const char *SjisLastSeparator(const char *path) { return SjisLastOf(path, "\\/"); }
 inline char *SjisLastSeparator(char *path) { return (char *)SjisLastOf(path, "\\/"); }

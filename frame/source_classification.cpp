@@ -51,10 +51,8 @@ extern "C" LPCSTR ORVEXAPI GetCompileSourceExtConsoleSeparatedBySpace(void) { re
 // colon. Kitlib's GetFileName reads a command line and stops at a blank
 // outside quotes, but these paths are unquoted and may hold blanks.
 static LPSTR NamePart(LPSTR path) {
-  LPSTR name = path;
-  for (LPSTR p = path; *p; p += SjisCharLength(p))
-    if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
-  return name;
+  const char *name = SjisAfterLastOf(path, "\\/:");
+  return name ? (LPSTR)name : path;
 }
 
 // The dot's position is given in the text as returned: when quotes are put
@@ -75,23 +73,25 @@ extern "C" LPSTR ORVEXAPI GetFileNameWithoutExtension(LPSTR path, int nameOnly, 
   return result;
 }
 
-// Every byte of a two-byte character is mapped, trail bytes below 128 too
-// (the trail byte 0x5C of "ソ" would otherwise stay a backslash).
+// The mapping is fixed, and hosts keep the names it made: every byte of 128
+// or more becomes 'A' + byte % 26, every other byte stays, blanks go. Only
+// the second byte of a two-byte character that may not stand in a file name
+// (0x5C of "ソ", 0x7C of "ポ") is mapped by the same formula, so the result
+// never holds a separator the name did not have.
 static char AsciiLetterFor(unsigned char byte) { return (char)('A' + byte % 26); }
+
+static bool MayStandInFileName(unsigned char byte) { return !strchr("\\/:*?\"<>|", byte); }
 
 extern "C" LPSTR ORVEXAPI ConvertJapaneseNameToRandomAscciName(LPSTR name) {
   if (!name) return 0;
   size_t to = 0;
   for (size_t from = 0; name[from];) {
     size_t step = SjisCharLength(name + from);
-    unsigned char byte = (unsigned char)name[from];
-    if (step == 2) {
-      name[to++] = AsciiLetterFor(byte);
-      name[to++] = AsciiLetterFor((unsigned char)name[from + 1]);
-    } else if (byte >= 128) {
-      name[to++] = AsciiLetterFor(byte);
-    } else if (byte != ' ' && byte != '\t') {
-      name[to++] = (char)byte;
+    for (size_t k = 0; k < step; k++) {
+      unsigned char byte = (unsigned char)name[from + k];
+      bool trail = k == 1; // never NUL or a blank
+      if (byte >= 128 || (trail && !MayStandInFileName(byte))) name[to++] = AsciiLetterFor(byte);
+      else if (byte != ' ' && byte != '\t') name[to++] = (char)byte;
     }
     from += step;
   }

@@ -3,21 +3,14 @@
 // ':' and a number ("(Untitled):2") when several untitled files are open.
 #include "frame/paths.h"
 #include "frame/message_table.h"
-#include "frame/text_fit.h"
+#include "frame/shift_jis.h"
 #include <string.h>
 
-enum { kUntitledRecord = 15, kSameNameMark = ':' };
+enum { kUntitledRecord = 15 };
+static const char kSameNameMark[] = ":";
 
 extern "C" LPCSTR ORVEXAPI GetNoNameString(int language) {
   return MessageTableText(kUntitledRecord, language == 1);
-}
-
-// The place behind the last single-byte `mark` of the text, or null.
-static const char *AfterLast(const char *text, char mark) {
-  const char *after = 0;
-  for (const char *p = text; *p; p += SjisCharLength(p))
-    if (*p == mark) after = p + 1;
-  return after;
 }
 
 // Read only: the name is compared where it lies, as far as `length` bytes.
@@ -29,9 +22,10 @@ extern "C" int ORVEXAPI IsFileWithNoName(LPCSTR name) {
   if (!name || !name[0]) return 0;
   const char *compared = name;
   size_t length = strlen(name);
-  const char *afterMark = AfterLast(name, kSameNameMark);
-  if (afterMark && AfterLast(afterMark, '\\')) {
-    compared = AfterLast(afterMark, '\\');
+  const char *afterMark = SjisAfterLastOf(name, kSameNameMark);
+  const char *fileName = afterMark ? SjisAfterLastOf(afterMark, "\\") : 0;
+  if (fileName) {
+    compared = fileName;
     length = strlen(compared);
   } else if (afterMark) {
     length = (size_t)(afterMark - 1 - name);

@@ -4,12 +4,12 @@
 // mode the redirection file named in the command's own arguments.
 #include "runner/runner_internal.h"
 #include "frame/kitlib.h"
+#include "frame/shift_jis.h"
 #include <string.h>
 
 // Security attributes of the capture handles. Set by the runner's thread at
 // the start of a run; read by Kitlib on the same thread.
 static SECURITY_ATTRIBUTES g_security;
-static SECURITY_DESCRIPTOR g_descriptor;
 
 // A reader was started during this call (pipe mode). Runner's thread only.
 static int g_readerStarted = 0;
@@ -21,23 +21,15 @@ static char *g_redirectTarget = 0;
 static HANDLE g_redirectFile = 0;
 static HANDLE g_redirectDuplicate = 0;
 
-static int IsWindowsNT(void) {
-  OSVERSIONINFOA version;
-  version.dwOSVersionInfoSize = sizeof version;
-  return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
-// Inheritable handles; on the NT family with a descriptor whose access list is
-// present but null, so the tool has full access to its end whatever its token.
+// Inheritable handles with the default security of the host's account: the
+// tool inherits its end, and no other account may open the build's pipe (an
+// access list that is present but null would let anyone in).
 void CaptureBegin(void) {
   g_readerStarted = 0;
   g_redirectTarget = 0;
   g_security.nLength = sizeof g_security;
   g_security.bInheritHandle = TRUE;
   g_security.lpSecurityDescriptor = 0;
-  if (IsWindowsNT() && InitializeSecurityDescriptor(&g_descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-      SetSecurityDescriptorDacl(&g_descriptor, TRUE, 0, FALSE))
-    g_security.lpSecurityDescriptor = &g_descriptor;
 }
 
 int CaptureReaderStarted(void) { return g_readerStarted; }
@@ -58,7 +50,7 @@ static int PreparePipe(RunPlan *plan, STARTUPINFOA *startup) {
 // The first place of mark in text, walking by characters.
 static char *FindMark(char *text, const char *mark) {
   size_t length = strlen(mark);
-  for (char *p = text; *p; p += _myIskanji((unsigned char)*p) && p[1] ? 2 : 1)
+  for (char *p = text; *p; p = SjisNext(p))
     if (length && strncmp(p, mark, length) == 0) return p;
   return 0;
 }

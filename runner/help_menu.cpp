@@ -15,18 +15,18 @@ enum {
 
 struct HelpCommand {
   int command;
-  const char *file;
+  int file; // help-file index of the product folder
   int helpCommand;
   int topic;
 };
 
 static const HelpCommand kHelpCommands[] = {
-    {40022, "ORVEX.HLP", kHelpTopicsWindow, 0}, {40023, "ORVEXC.HLP", kHelpTopicsWindow, 0},
-    {40046, "ORVEX.HLP", kHelpTopic, 49165},     {40125, "ORVEX.HLP", kHelpTopic, 49149},
-    {40139, "ORVEX.HLP", kHelpTopic, 49203},     {40149, "OPTHELP.HLP", kHelpTopic, 49148},
-    {40158, "ORVEX.HLP", kHelpTopic, 49207},     {40176, "ORVEX.HLP", kHelpTopic, 49168},
-    {40183, "ORVEX.HLP", kHelpTopic, 49213},     {40230, "ORVEX.HLP", kHelpTopic, 49220},
-    {40232, "ORVEX.HLP", kHelpTopic, 49222},
+    {40022, kProductHelpFile, kHelpTopicsWindow, 0}, {40023, kRuntimeHelpFile, kHelpTopicsWindow, 0},
+    {40046, kProductHelpFile, kHelpTopic, 49165},     {40125, kProductHelpFile, kHelpTopic, 49149},
+    {40139, kProductHelpFile, kHelpTopic, 49203},     {40149, kSwitchHelpFile, kHelpTopic, 49148},
+    {40158, kProductHelpFile, kHelpTopic, 49207},     {40176, kProductHelpFile, kHelpTopic, 49168},
+    {40183, kProductHelpFile, kHelpTopic, 49213},     {40230, kProductHelpFile, kHelpTopic, 49220},
+    {40232, kProductHelpFile, kHelpTopic, 49222},
 };
 
 static const char *const kBusyTitles[] = {"....Calling....", "…呼び出し中…"};
@@ -62,7 +62,7 @@ extern "C" int ORVEXAPI OnHelpAtCommand(HWND window, UINT message, WPARAM first,
   }
   for (const HelpCommand &row : kHelpCommands) {
     if (row.command != command) continue;
-    myShowHelpFile(-1, window, GetOrvexDirectory(), row.file, row.helpCommand, row.topic);
+    ShowProductHelp(window, row.file, row.helpCommand, row.topic);
     return 1;
   }
   return 0;

@@ -6,6 +6,9 @@
 // "Error" is decided by the byte behind it: the compiler's summary line
 // "Error messages:    None" is not an error, so after "Error" the suffix is
 // followed byte by byte and only a byte that leaves it announces 100.
+// Leaving the suffix also starts its progress over, a choice of this
+// detector's own: an earlier "Error " followed by a code must not make a
+// later summary line count as an error.
 #include "runner/runner_internal.h"
 
 struct Keyword {
@@ -70,7 +73,7 @@ static int FollowSuffix(unsigned char c) {
   }
   g_pending = 100;
   g_errorSeen = 0;
-  g_suffixProgress = 0;
+  g_suffixProgress = 0; // the next "Error" follows the suffix from its start
   return 0;
 }
 

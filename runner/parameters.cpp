@@ -9,6 +9,7 @@
 // rather than cut into a different command.
 #include "runner/runner_internal.h"
 #include "frame/kitlib.h"
+#include "frame/shift_jis.h"
 #include <io.h>
 #include <stdlib.h>
 #include <string.h>
@@ -35,7 +36,7 @@ static int SplitFields(char *text, char separator, char **slots, int capacity) {
   char *p = text;
   for (;;) {
     char *start = p;
-    while (*p && *p != separator) p += _myIskanji((unsigned char)*p) && p[1] ? 2 : 1;
+    while (*p && *p != separator) p = SjisNext(p);
     if (p == start) return count + 1;
     if (count == capacity) return -1;
     slots[count++] = start;

@@ -82,6 +82,11 @@ extern "C" int ORVEXAPI IsHelpFileThere(int index) {
   return answer;
 }
 
+void ShowProductHelp(HWND window, int index, int command, int topic) {
+  if (index < kProductHelpFile || index > kRuntimeHelpFile || !g_productFolder[0]) return;
+  myShowHelpFile(-1, window, g_productFolder, kHelpFiles[index], command, topic);
+}
+
 extern "C" int ORVEXAPI RemoveVeilExe(void) {
   char path[kPathBufferSize];
   if (!ProductPath(kConsoleHelper, path)) return 0;

@@ -31,3 +31,8 @@ int ORVEXAPI RemoveVeilExe(void);
 // The full path of the elevated helper executable; empty until
 // SetOrvexDirectory found the product folder.
 LPCSTR ElevatedHelperPath(void);
+
+// Opens help file `index` of the product folder with WinHelp `command` (11
+// the help-topics window, 1 a topic) at `topic`. Nothing is opened before
+// SetOrvexDirectory found the folder, nor for another index.
+void ShowProductHelp(HWND window, int index, int command, int topic);

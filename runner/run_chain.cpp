@@ -6,9 +6,11 @@
 #include "runner/runner_internal.h"
 #include "frame/instance.h"
 #include "frame/kitlib.h"
+#include <string.h>
 
-// Longest sleep of one pass of the pipe-mode wait: the pass wakes at once for
-// a message or the reader's end, and at least this often for the kill key.
+// Longest sleep of one pass of the waits: the pipe-mode pass wakes at once for
+// a message or the reader's end, and both look at the kill key at least this
+// often.
 enum { WAIT_PASS_MS = 50 };
 
 // The call's parameters and start-up record. Written by the runner's thread
@@ -17,8 +19,17 @@ static RunPlan g_plan;
 static STARTUPINFOA g_startup;
 
 // 1 while a call runs: a second call (from a notification handler, or another
-// thread) would overwrite the state of the first and is refused.
+// thread) would overwrite the state of the first and is refused. Lowered just
+// before the closing notification 0, so a host can start its next command
+// from its handler of 0 (run after build).
 static volatile LONG g_running = 0;
+
+// The job of the call, made at its first start. Every tool is put into it
+// before it runs (started suspended), so whatever a tool starts is in it too,
+// and a stop reaches a grandchild whose parent has already exited. No
+// kill-on-close: the tools of a call that ends normally are left alone.
+// Runner's thread only.
+static HANDLE g_job = 0;
 
 static HWND Window(void) { return RunnerWindow(); }
 static UINT Message(void) { return RunnerMessage(); }
@@ -31,10 +42,28 @@ static void SetUpStartup(void) {
   g_startup.wShowWindow = SW_HIDE;
 }
 
+static void EchoBytes(const char *from, const char *to) {
+  for (const unsigned char *p = (const unsigned char *)from; p < (const unsigned char *)to; p++) RunnerNotify(9, *p);
+}
+
 // The command as the output window shows it: the file-name part of the
 // command line and a line end. Straight to the host, not to the detector.
+// When the executable is quoted with its folder, the file-name part starts
+// inside the quotes: its closing quote is dropped, or the opening one put
+// back when the name holds a blank, so the echo's quotes stay balanced.
 static void EchoCommand(char *line) {
-  for (const unsigned char *p = (const unsigned char *)GetFileName(0, line); p && *p; p++) RunnerNotify(9, *p);
+  const char *name = GetFileName(0, line);
+  if (!name) name = "";
+  const char *end = name + strlen(name);
+  const char *closing = line[0] == '"' && name != line ? strchr(name, '"') : 0;
+  if (closing) {
+    bool blank = memchr(name, ' ', (size_t)(closing - name)) != 0;
+    if (blank) RunnerNotify(9, '"');
+    EchoBytes(name, closing);
+    if (blank) RunnerNotify(9, '"');
+    name = closing + 1;
+  }
+  EchoBytes(name, end);
   RunnerNotify(9, 13);
   RunnerNotify(9, 10);
 }
@@ -65,9 +94,31 @@ static void WaitForReader(void) {
   if (quit) PostQuitMessage((int)quitCode);
 }
 
+// File mode: no messages are taken while the tool runs, but the kill key is
+// looked at every pass, so a hung tool can still be stopped.
 static void WaitForProcess(HANDLE process) {
-  while (WaitForSingleObject(process, 50) == WAIT_TIMEOUT) {
+  myGetAsyncKeyState(KillKey()); // forget presses from before the tool ran
+  while (WaitForSingleObject(process, WAIT_PASS_MS) == WAIT_TIMEOUT) {
+    if (myGetAsyncKeyState(KillKey())) {
+      StateSet(RUN_KILL_KEY | RUN_STOP);
+      return;
+    }
   }
+}
+
+// A failed assignment (a host already in a job on an old system) only means
+// that a stop cannot reach what the tool starts; the run goes on.
+static void JoinJob(HANDLE process) {
+  if (!g_job) g_job = CreateJobObjectA(0, 0);
+  if (g_job) AssignProcessToJobObject(g_job, process);
+}
+
+// Ends this call's tools: those Kitlib finds by name (its answer is the
+// value of notification 26), then whatever else is left in the job.
+static int StopTools(void) {
+  int answer = TerminateExefileByItsName(g_plan.list[0]);
+  if (g_job) TerminateJobObject(g_job, 1);
+  return answer;
 }
 
 // Starts the working list's command and waits for it; 0 when the chain ends.
@@ -79,8 +130,17 @@ static int StartCommand(int code, RUNNERRESULT *record) {
   mySetLastError(0);
   PROCESS_INFORMATION started;
   ZeroMemory(&started, sizeof started);
-  if (!CreateProcessA(0, line, 0, 0, TRUE, CREATE_NEW_CONSOLE, 0, 0, &g_startup, &started)) {
+  if (!CreateProcessA(0, line, 0, 0, TRUE, CREATE_NEW_CONSOLE | CREATE_SUSPENDED, 0, 0, &g_startup, &started)) {
     RunnerNotify(12, (LPARAM)GetLastError());
+    return 0;
+  }
+  JoinJob(started.hProcess);
+  if (ResumeThread(started.hThread) == (DWORD)-1) {
+    DWORD error = GetLastError();
+    TerminateProcess(started.hProcess, 1);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    RunnerNotify(12, (LPARAM)error);
     return 0;
   }
   if (!CloseHandle(started.hThread)) {
@@ -101,8 +161,10 @@ static int StartCommand(int code, RUNNERRESULT *record) {
     record->processId = started.dwProcessId;
     record->threadId = started.dwThreadId;
   }
-  if (StateHas(RUN_STOP)) RunnerNotify(24, 0);
-  if (!g_plan.fileMode) WaitForReader();
+  if (!g_plan.fileMode) {
+    if (StateHas(RUN_STOP)) RunnerNotify(24, 0);
+    WaitForReader();
+  }
   CloseHandle(started.hProcess);
   return 1;
 }
@@ -132,7 +194,7 @@ static void RunChain(RUNNERRESULT *record) {
     if (!CapturePrepare(&g_plan, &g_startup, newList)) return;
     if (!StartCommand(code, record)) return;
     if (StateHas(RUN_STOP)) {
-      RunnerNotify(26, TerminateExefileByItsName(g_plan.list[0]));
+      RunnerNotify(26, StopTools());
       return;
     }
     newList = !PlanNextValue(&g_plan);
@@ -155,7 +217,8 @@ static void EndCall(void) {
   ReaderFinish();
   CaptureCloseRedirection();
   PlanRelease(&g_plan);
-  RunnerNotify(0, 0);
+  if (g_job) CloseHandle(g_job);
+  g_job = 0;
 }
 
 // The record is returned by value: on the 32-bit product the caller passes its
@@ -171,7 +234,11 @@ extern "C" RUNNERRESULT *ORVEXAPI myExecuteByMyMain(RUNNERRESULT *result, int ar
     CaptureBegin();
     if (ParseRunParameters(argc, argv, &g_plan)) RunChain(&record);
     EndCall();
+    // Taken before the flag is lowered: from then on another call may set its own.
+    HWND window = Window();
+    UINT message = Message();
     InterlockedExchange(&g_running, 0);
+    if (window) SendMessageA(window, message, 0, 0); // the call is over
   }
   if (result) *result = record;
   return result;

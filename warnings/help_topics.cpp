@@ -139,7 +139,7 @@ int ORVEXAPI GetHelpIdForFunctions(LPCSTR name) {
 // Opens the runtime-library help file of the product folder at `topic`.
 // Always 1: whether the file could be shown is Kitlib's to tell the user.
 int ORVEXAPI CallCHelpAtFunction(HWND window, int topic) {
-  myShowHelpFile(-1, window, GetOrvexDirectory(), "ORVEXC.HLP", kShowTopic, topic);
+  ShowProductHelp(window, kRuntimeHelpFile, kShowTopic, topic);
   return 1;
 }
 }

@@ -4,6 +4,7 @@
 #include "warnings/warning_table.h"
 #include "warnings/message_keywords.h"
 #include "frame/scanning.h"
+#include "frame/character_classes.h"
 #include "frame/kitlib.h"
 #include <string.h>
 
@@ -32,9 +33,20 @@ extern "C" LPSTR ORVEXAPI IsKeikokuMessage(LPSTR line, LPSTR codeBuffer) {
   return codeBuffer;
 }
 
-// The first row whose selected key occurs in a warning line, or null.
+// Whether the line begins with the key, followed by a blank or its end.
+static bool KeyOpensLine(const char *line, const char *key) {
+  size_t length = strlen(key);
+  return strncmp(line, key, length) == 0 && (!line[length] || IsBlankByte((unsigned char)line[length]));
+}
+
+// The row of a warning line: the row whose selected key opens the line, so
+// that a key quoted in the message text ("'Warning W8000' declared but never
+// used") does not stand for the line's own warning; only when no key opens
+// it, the first row whose key occurs anywhere in it. Null when none does.
 static WarningRow *RowNamedInLine(const char *line, int selector) {
   if (!IsWarningLine(line)) return 0;
+  for (int i = 0; WarningRowAt(i); i++)
+    if (KeyOpensLine(line, WarningKey(WarningRowAt(i), selector))) return WarningRowAt(i);
   for (int i = 0; WarningRowAt(i); i++)
     if (FindWholeCharacterString(line, WarningKey(WarningRowAt(i), selector))) return WarningRowAt(i);
   return 0;

@@ -5,6 +5,16 @@
 #include "frame/scanning.h"
 #include <string.h>
 
+// Under language 1 an earlier table named each warning by its English key
+// from the sixth byte on ("ng W8057"), and hosts may have saved states under
+// such names: they are taken as the code behind that prefix.
+static const char kOldJapaneseNamePrefix[] = "ng ";
+
+static const char *WithoutOldPrefix(const char *name) {
+  size_t length = sizeof kOldJapaneseNamePrefix - 1;
+  return strncmp(name, kOldJapaneseNamePrefix, length) == 0 ? name + length : name;
+}
+
 extern "C" LPCSTR ORVEXAPI FindWarningAtStarting(int index, int *stateOut) {
   WarningRow *row = WarningRowAt(index);
   if (!row) return 0;
@@ -17,6 +27,7 @@ extern "C" LPCSTR ORVEXAPI FindWarningAtStarting(int index, int *stateOut) {
 // given, whatever its value.
 extern "C" int ORVEXAPI SaveWarningAtStarting(LPCSTR name, int state) {
   if (!name) return 0;
+  name = WithoutOldPrefix(name);
   for (int i = 0; WarningRowAt(i); i++) {
     WarningRow *row = WarningRowAt(i);
     if (lstrcmpiA(WarningName(row), name) == 0) {
@@ -31,6 +42,7 @@ extern "C" int ORVEXAPI SaveWarningAtStarting(LPCSTR name, int state) {
 // enable switch is looked for first, so a text with both enables.
 extern "C" int ORVEXAPI FindAndSaveWarningInString(LPCSTR text, LPCSTR name) {
   if (!text || !name) return 0;
+  name = WithoutOldPrefix(name);
   const char *switches = FindWholeCharacterString(text, "-w");
   if (!switches) return 0;
   for (int i = 0; WarningRowAt(i); i++) {

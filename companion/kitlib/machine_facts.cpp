@@ -36,6 +36,12 @@ static const char *PlatformName(const OSVERSIONINFOA &version) {
   return "Windows";
 }
 
+// Set by the host or a test on the user-interface thread: what
+// GetWindowsPlatform answers instead of the running platform, -1 for none.
+static int g_platformAnswer = -1;
+
+extern "C" void KITAPI KitSetWindowsPlatform(int flags) { g_platformAnswer = flags; }
+
 extern "C" int KITAPI GetWindowsPlatform(LPSTR name) {
   OSVERSIONINFOA version = RunningVersion();
   if (name) {
@@ -43,6 +49,7 @@ extern "C" int KITAPI GetWindowsPlatform(LPSTR name) {
     name[0] = 0;
     AppendSjis(name, kNameSize, &length, PlatformName(version));
   }
+  if (g_platformAnswer != -1) return g_platformAnswer;
   return version.dwPlatformId == VER_PLATFORM_WIN32_NT ? kKitPlatformNT : kKitPlatform9x;
 }
 

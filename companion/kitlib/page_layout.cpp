@@ -4,7 +4,7 @@
 // the page layout dialog. Everything is kept in memory while the library is
 // loaded.
 #include "frame/kitlib.h"
-#include "frame/scanning.h"
+#include "frame/buffer_sizes.h"
 #include "frame/text_fit.h"
 #include <commdlg.h>
 #include <string.h>

@@ -68,10 +68,7 @@ extern "C" int KITAPI IsRelatedFileExist(LPCSTR path, LPSTR found) {
 
 // ---- Lines ----
 
-extern "C" int KITAPI _myIskanji2(int byte) {
-  unsigned value = (unsigned)byte & 0xFF;
-  return (value >= 0x40 && value <= 0x7E) || (value >= 0x80 && value <= 0xFC);
-}
+extern "C" int KITAPI _myIskanji2(int byte) { return SjisIsTrailByte((unsigned char)byte); }
 
 extern "C" LPSTR KITAPI SkipCRorNL(LPCSTR position) {
   if (!position) return 0;

@@ -11,18 +11,9 @@
 
 static bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// The place of the last single-byte character of the text that is one of
-// `marks`, or null.
-static const char *LastOf(const char *text, const char *marks) {
-  const char *found = 0;
-  for (const char *p = text; *p; p += SjisCharLength(p))
-    if (SjisCharLength(p) == 1 && strchr(marks, *p)) found = p;
-  return found;
-}
-
 extern "C" LPSTR KITAPI GetDirectoryPathInFile(LPSTR path) {
   if (!path) return 0;
-  char *cut = (char *)LastOf(path, "\\/");
+  char *cut = SjisLastSeparator(path);
   if (!cut) return path;
   bool driveRoot = cut == path + 2 && path[1] == ':';
   cut[driveRoot ? 1 : 0] = 0;
@@ -31,8 +22,8 @@ extern "C" LPSTR KITAPI GetDirectoryPathInFile(LPSTR path) {
 
 extern "C" LPSTR KITAPI GetFileExtension(LPCSTR path) {
   if (!path) return 0;
-  const char *separator = LastOf(path, "\\/:");
-  return (LPSTR)LastOf(separator ? separator + 1 : path, ".");
+  const char *name = SjisAfterLastOf(path, "\\/:");
+  return (LPSTR)SjisLastOf(name ? name : path, ".");
 }
 
 extern "C" int KITAPI Is95QuotationMarkThere(LPCSTR text) {
@@ -64,6 +55,27 @@ static size_t RootLength(const char *path) {
   return 0;
 }
 
+// "C:\..." or "\\server\share...": a path that names its own root.
+static bool IsFullPath(const char *path) {
+  if (IsSeparator(path[0]) && IsSeparator(path[1])) return true;
+  return path[0] && path[1] == ':' && SjisCharLength(path) == 1 && IsSeparator(path[2]);
+}
+
+// "C:foo.c": a drive without a root, relative to that drive's current folder.
+static bool IsDriveRelative(const char *path) {
+  return path[0] && path[1] == ':' && SjisCharLength(path) == 1 && !IsSeparator(path[2]);
+}
+
+// The path resolved against the current folder of its drive, as the system
+// resolves it; false when that fails or does not fit MAX_PATH.
+static bool FromCurrentFolder(const char *path, std::string *full) {
+  char buffer[MAX_PATH];
+  DWORD length = GetFullPathNameA(path, MAX_PATH, buffer, 0);
+  if (length == 0 || length >= MAX_PATH) return false;
+  full->assign(buffer, length);
+  return true;
+}
+
 // Applies the folder names of `path` to `parts`: "." stays, ".." goes up
 // one. False when it climbs above the root.
 static bool ApplyNames(std::vector<std::string> &parts, const char *path) {
@@ -84,17 +96,28 @@ static bool ApplyNames(std::vector<std::string> &parts, const char *path) {
   }
 }
 
+// A drive-relative path, and a base that does not name its own root, are
+// taken from the current folder of their drive: "relative\dir" is not a
+// folder of the drive's root, nor "C:foo.c" a file there.
 extern "C" LPSTR KITAPI FindNormalPathFromRelativePath(LPSTR target, LPCSTR relative, LPCSTR base) {
   if (!target) return 0;
   target[0] = 0;
   if (!relative) return 0;
-  std::string root;
+  std::string root, fullRelative, fullBase;
   std::vector<std::string> parts;
+  if (IsDriveRelative(relative)) {
+    if (!FromCurrentFolder(relative, &fullRelative)) return 0;
+    relative = fullRelative.c_str();
+  }
   size_t relativeRoot = RootLength(relative);
   if (relativeRoot) {
     root.assign(relative, relativeRoot);
   } else {
     if (!base || !base[0]) return 0;
+    if (!IsFullPath(base)) {
+      if (!FromCurrentFolder(base, &fullBase)) return 0;
+      base = fullBase.c_str();
+    }
     size_t baseRoot = RootLength(base);
     root.assign(base, baseRoot);
     if (!IsSeparator(relative[0]) && !ApplyNames(parts, base + baseRoot)) return 0;
@@ -112,7 +135,7 @@ extern "C" LPSTR KITAPI FindRelativePathFromNormalPath(LPCSTR path, LPCSTR base)
   if (!path) return 0;
   if (!base || !base[0] || !SjisStartsWithNoCase(path, base)) return (LPSTR)path;
   size_t length = strlen(base);
-  const char *last = LastOf(base, "\\");
+  const char *last = SjisLastOf(base, "\\");
   if (last && last[1] == 0) return (LPSTR)(path + length);
   if (path[length] == '\\') return (LPSTR)(path + length + 1);
   return (LPSTR)path;
@@ -123,7 +146,7 @@ extern "C" LPSTR KITAPI FindRelativePathFromNormalPath(LPCSTR path, LPCSTR base)
 // The folder without a trailing backslash, but for a drive root.
 static std::string Trimmed(const char *path) {
   std::string folder(path);
-  const char *last = LastOf(path, "\\/");
+  const char *last = SjisLastSeparator(path);
   if (last && last[1] == 0 && folder.size() > 3) folder.pop_back();
   return folder;
 }

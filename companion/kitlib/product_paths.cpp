@@ -18,7 +18,7 @@ extern "C" int KITAPI GetExecutedDirectory(LPCSTR exeName, LPSTR folder) {
   char path[kModulePathSize];
   DWORD length = GetModuleFileNameA(0, path, sizeof path);
   if (length == 0 || length >= sizeof path) return 0;
-  char *cut = strrchr(path, '\\');
+  char *cut = SjisLastSeparator(path);
   if (!cut) return 0;
   *cut = 0;
   if ((size_t)(cut - path) >= kPathSize) return 0;
@@ -26,16 +26,12 @@ extern "C" int KITAPI GetExecutedDirectory(LPCSTR exeName, LPSTR folder) {
   return 1;
 }
 
-// A folder that ends in a backslash (a drive root "C:\" or a trail byte
-// 0x5C of its last character) takes no second one.
+// A folder that ends in a backslash of its own (a drive root "C:\") takes no
+// second one; one whose last character merely ends in the byte 0x5C ("ソ")
+// does.
 static bool EndsInSeparator(const char *folder) {
-  size_t last = 0, i = 0;
-  if (!folder[0]) return true;
-  while (folder[i]) {
-    last = i;
-    i += SjisCharLength(folder + i);
-  }
-  return i - last == 1 && folder[last] == '\\';
+  const char *last = SjisLastOf(folder, "\\");
+  return !folder[0] || (last && !last[1]);
 }
 
 extern "C" int KITAPI myGetFullPathName(LPSTR target, LPCSTR folder, LPCSTR name) {

@@ -3,11 +3,15 @@
 // a list survives a command line, numbers in text form, file names and the
 // redirection mark.
 #include "frame/kitlib.h"
+#include "frame/shift_jis.h"
+#include "runner_processes.h"
 #include <string.h>
 
 // The vector is argv as main gets it. The pointers are copied, never the texts;
-// the caller learns from the answer whether everything fitted.
+// the caller learns from the answer whether everything fitted. A runner's
+// call begins here: what is alive now is no tool of it.
 extern "C" int KITAPI GetCmdlineParamForExecuteByMyMain(int argc, char **argv, LPSTR *vector, int size) {
+  NoteProcessesAlive();
   if (!vector || size <= 0) return 0;
   ZeroMemory(vector, sizeof(LPSTR) * (size_t)size);
   if (!argv || argc <= 0) return 0;
@@ -59,11 +63,7 @@ extern "C" LPSTR KITAPI GetFileName(int zero, LPSTR path) {
   if (!path) return 0;
   LPSTR name = path;
   int quoted = 0;
-  for (LPSTR p = path; *p; p++) {
-    if (_myIskanji((unsigned char)*p) && p[1]) {
-      p++;
-      continue;
-    }
+  for (LPSTR p = path; *p; p = SjisNext(p)) {
     if (*p == '"') quoted = !quoted;
     else if (*p == ' ' && !quoted) break;
     else if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;

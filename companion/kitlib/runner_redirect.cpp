@@ -3,11 +3,13 @@
 // the kill-key query and the keep-going check.
 //
 // A stop must reach only what the runner started. Processes are identified by
-// the tree they form under this process: when a capture is set up, the ids of
-// every process alive are noted; a stop terminates this process's children of
-// the given name that were not alive then, with all their descendants. A
-// process of the same name that the host or anyone else started survives.
+// the tree they form under this process: when a call begins and when a
+// capture is set up, the ids of every process alive are noted; a stop
+// terminates this process's children of the given name that were not alive
+// then, with all their descendants. A process of the same name that the host
+// or anyone else started survives.
 #include "frame/kitlib.h"
+#include "runner_processes.h"
 #include <tlhelp32.h>
 #include <string.h>
 #include <vector>
@@ -19,8 +21,8 @@ static HANDLE g_readEnd = 0;
 static HANDLE g_writeEnd = 0;
 static HANDLE g_input = 0;
 
-// Ids of the processes alive when the last capture was set up. Written and read
-// by the runner's thread only.
+// Ids of the processes alive when the last call began or capture was set up.
+// Written and read by the runner's thread only.
 static std::vector<DWORD> g_aliveBefore;
 
 // A simulated press of this virtual key, consumed by the next query of it.
@@ -30,6 +32,22 @@ static volatile LONG g_pressedKey = 0;
 // Keep-going checks left until one answers no; 0 means never. Set by the host
 // or the tests; counted down by the reader thread.
 static volatile LONG g_checksLeft = 0;
+
+// What the last SetHandlesForRedirect was given, as KitRedirectSecurity's
+// bits. Written by the runner's thread, read by the tests after the call.
+static volatile LONG g_securityGiven = 0;
+
+static LONG DescribeSecurity(const SECURITY_ATTRIBUTES *attributes) {
+  if (!attributes) return 0;
+  LONG bits = KIT_SECURITY_GIVEN | (attributes->bInheritHandle ? KIT_SECURITY_INHERITABLE : 0);
+  if (!attributes->lpSecurityDescriptor) return bits;
+  BOOL present = FALSE, defaulted = FALSE;
+  PACL list = 0;
+  bits |= KIT_SECURITY_DESCRIPTOR;
+  if (GetSecurityDescriptorDacl(attributes->lpSecurityDescriptor, &present, &list, &defaulted) && present && !list)
+    bits |= KIT_SECURITY_OPEN_TO_ANYONE;
+  return bits;
+}
 
 static void CloseAndClear(HANDLE *handle, int *ok) {
   if (*handle && !CloseHandle(*handle)) *ok = 0;
@@ -58,6 +76,11 @@ static std::vector<ProcessEntry> ListProcesses() {
   return list;
 }
 
+void NoteProcessesAlive(void) {
+  g_aliveBefore.clear();
+  for (const ProcessEntry &entry : ListProcesses()) g_aliveBefore.push_back(entry.id);
+}
+
 static bool Contains(const std::vector<DWORD> &ids, DWORD id) {
   for (DWORD known : ids)
     if (known == id) return true;
@@ -66,6 +89,7 @@ static bool Contains(const std::vector<DWORD> &ids, DWORD id) {
 
 extern "C" int KITAPI SetHandlesForRedirect(SECURITY_ATTRIBUTES *attributes, HWND window, UINT message) {
   int ok = 1;
+  InterlockedExchange(&g_securityGiven, DescribeSecurity(attributes));
   CloseAndClear(&g_readEnd, &ok);
   CloseAndClear(&g_writeEnd, &ok);
   CloseAndClear(&g_input, &ok);
@@ -82,8 +106,7 @@ extern "C" int KITAPI SetHandlesForRedirect(SECURITY_ATTRIBUTES *attributes, HWN
   g_input = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, attributes,
                         OPEN_EXISTING, 0, 0);
   if (g_input == INVALID_HANDLE_VALUE) g_input = 0;
-  g_aliveBefore.clear();
-  for (const ProcessEntry &entry : ListProcesses()) g_aliveBefore.push_back(entry.id);
+  NoteProcessesAlive();
   return 1;
 }
 
@@ -179,3 +202,5 @@ extern "C" int KITAPI myGetAsyncKeyState(int vkey) {
 }
 
 extern "C" void KITAPI KitPressKey(int vkey) { InterlockedExchange(&g_pressedKey, vkey); }
+
+extern "C" int KITAPI KitRedirectSecurity(void) { return (int)g_securityGiven; }

@@ -1,28 +1,17 @@
-// Shift-JIS character tests of the source-text walkers. Whether a byte is the
-// second byte of a two-byte character is decided from the run of lead-range
-// bytes just before it: such a run never holds a CR or LF, so the look-back
-// never leaves the byte's physical line, and a scan that asks for every byte
-// of a file stays linear instead of re-walking the file from its start.
+// Shift-JIS character tests of the source-text walkers, on the one model of
+// frame/shift_jis.h. Whether a byte starts a character is decided from the
+// run of lead-range bytes just before it: such a run never holds a CR or LF,
+// so the look-back never leaves the byte's physical line, and a scan that
+// asks for every byte of a file stays linear instead of re-walking the file
+// from its start.
 #include "frame/kitlib.h"
 #include "frame/character_classes.h"
+#include "frame/shift_jis.h"
 #include <stddef.h>
 
-extern "C" int KITAPI __myIskanji(int byte) { return _myIskanji(byte); }
+extern "C" int KITAPI __myIskanji(int byte) { return SjisIsLeadByte((unsigned char)byte); }
 
-extern "C" int KITAPI __myIskanji2(int byte) {
-  unsigned value = (unsigned)byte & 0xFF;
-  return (value >= 0x40 && value <= 0x7E) || (value >= 0x80 && value <= 0xFC);
-}
-
-// Lead-range bytes are also trail-range bytes, so a run of them pairs up from
-// its first byte (which always starts a character): the byte after the run is
-// a trail exactly when the run is odd and the byte can be a trail.
-static bool IsTrailByteAt(const char *start, const char *p) {
-  if (!__myIskanji2((unsigned char)*p)) return false;
-  size_t run = 0;
-  while (p - run > start && _myIskanji((unsigned char)p[-(ptrdiff_t)run - 1])) run++;
-  return run % 2 == 1;
-}
+extern "C" int KITAPI __myIskanji2(int byte) { return SjisIsTrailByte((unsigned char)byte); }
 
 extern "C" int KITAPI IsCharacterFound(LPCSTR start, LPCSTR position, int character, int index) {
   if (!start || !position || position < start) return 0;
@@ -31,7 +20,7 @@ extern "C" int KITAPI IsCharacterFound(LPCSTR start, LPCSTR position, int charac
     if (!position[i]) return 0; // the place lies past the NUL
   const char *p = position + index;
   if (!*p || (unsigned char)*p != ((unsigned)character & 0xFF)) return 0;
-  return !IsTrailByteAt(start, p);
+  return SjisIsCharStart(start, p);
 }
 
 extern "C" int KITAPI IsLineStartOrEnd(int byte) {

@@ -2,13 +2,10 @@
 // trimming of blanks at either end of a text.
 #include "frame/kitlib.h"
 #include "frame/character_classes.h"
+#include "frame/shift_jis.h"
 #include <string.h>
 
-// Lead bytes of a two-byte Shift-JIS character: 0x81-0x9F and 0xE0-0xFC.
-extern "C" int KITAPI _myIskanji(int byte) {
-  unsigned value = (unsigned)byte & 0xFF;
-  return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
-}
+extern "C" int KITAPI _myIskanji(int byte) { return SjisIsLeadByte((unsigned char)byte); }
 
 // Only spaces and tabs are trimmed: a line end stays, so that callers can
 // tell an empty rest of line from the next line.

@@ -2,7 +2,7 @@
 // folder window of the desktop, the program named by a command line and the
 // description a program carries in its version resource.
 #include "frame/kitlib.h"
-#include "frame/scanning.h"
+#include "frame/buffer_sizes.h"
 #include "frame/text_fit.h"
 #include "journal.h"
 #include <shellapi.h>
@@ -10,40 +10,14 @@
 #include <string.h>
 #include <string>
 
-static const char *const kCopiedMessage[] = {"The text was copied to the clipboard.",
-                                             "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"};
-static const char *const kNotCopiedMessage[] = {"The text could not be copied to the clipboard.",
-                                                "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰできませんでした。"};
-
-// Puts `text` on the clipboard for `owner`. The clipboard is closed on every
-// path once it was opened.
-static bool PutOnClipboard(HWND owner, const std::string &text) {
-  if (!OpenClipboard(owner)) return false;
-  bool done = false;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  char *copy = block ? (char *)GlobalLock(block) : 0;
-  if (copy) {
-    memcpy(copy, text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    done = EmptyClipboard() && SetClipboardData(CF_TEXT, block);
-  }
-  if (!done && block) GlobalFree(block);
-  CloseClipboard();
-  return done;
-}
-
+// The control's whole text, as Shift-JIS and as UTF-16, through ToClip,
+// which tells the user unless its message is switched off.
 extern "C" int KITAPI SendStringsToClip(HWND dialog, HWND control) {
   if (!control || !IsWindow(control)) return 0;
   int length = GetWindowTextLengthA(control);
   std::string text((size_t)length + 1, '\0');
   text.resize((size_t)GetWindowTextA(control, &text[0], length + 1));
-  bool copied = PutOnClipboard(dialog && IsWindow(dialog) ? dialog : 0, text);
-  if (!IsSuppressCopyClipBoardMessage()) {
-    int language = GetLanguage() ? 1 : 0;
-    _myMessageBox(dialog, copied ? kCopiedMessage[language] : kNotCopiedMessage[language], "Kitlib",
-                  MB_OK | (copied ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
-  }
-  return copied ? 1 : 0;
+  return ToClip(dialog, text.c_str(), (int)text.size() + 1, CF_TEXT, CF_UNICODETEXT);
 }
 
 extern "C" int KITAPI OpenDirInDesktop(RECT *place, HWND window, LPCSTR folder, int reserved1, int reserved2) {

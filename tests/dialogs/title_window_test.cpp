@@ -213,3 +213,15 @@ TEST_F(TitleWindow, CallsWithoutAWindowOrWithBadArgumentsDoNothing) {
   }
   EXPECT_TRUE(IsWindowVisible(TitleHandle()));
 }
+
+// A show while showing is not allowed, with no hide before it, leaves no debt:
+// the next hide still hides the window.
+TEST_F(TitleWindow, ShowWithoutAHideLeavesTheNextHideWorking) {
+  HWND title = CreateTitle(main, 123, 0, 0);
+  ASSERT_NE(title, nullptr);
+  HostProc<SetFn>("DonotShowTitleDlg")(1);
+  ShowTitle();
+  HostProc<SetFn>("DonotShowTitleDlg")(0);
+  HideTitle();
+  EXPECT_FALSE(IsWindowVisible(title));
+}

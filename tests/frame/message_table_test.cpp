@@ -3,6 +3,7 @@
 // katakana half-width), the language asked anew at every call, and ids
 // outside the table.
 #include <gtest/gtest.h>
+#include "frame/shift_jis.h"
 #include "host/host.h"
 #include <climits>
 
@@ -67,10 +68,9 @@ TEST(MessageTable, TellingRecordsInBothLanguagesAndIdsOutside) {
 static std::vector<std::string> Conversions(const std::string &text) {
   std::vector<std::string> found;
   for (size_t i = 0; i < text.size(); i++) {
-    unsigned char c = text[i];
-    if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
+    if (SjisCharLength(text.c_str() + i) == 2) {
       i++; // a trail byte is never a conversion
-    } else if (c == '%' && i + 1 < text.size()) {
+    } else if (text[i] == '%' && i + 1 < text.size()) {
       found.push_back(text.substr(i, 2));
       i++;
     }
@@ -89,7 +89,7 @@ static bool HasFullWidthKatakana(const std::string &text) {
   for (size_t i = 0; i + 1 < text.size(); i++) {
     unsigned char c = text[i], t = text[i + 1];
     if (c == 0x83 && t >= 0x40 && t <= 0x96) return true;
-    if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) i++;
+    if (SjisCharLength(text.c_str() + i) == 2) i++;
   }
   return false;
 }

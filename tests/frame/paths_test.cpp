@@ -219,8 +219,8 @@ TEST(SourceNames, CompilerReadableNames) {
   } cases[] = {
       {"\x82\xa0.c", "AE.c"},               // 0x82: 130 % 26 = 0; 0xA0: 160 % 26 = 4
       {"\x83\x5c.c", "BO.c"},               // the trail byte 0x5C is mapped, not left a backslash
-      {"a\x81\x40z", "aZMz"},               // a full-width blank is a character, mapped whole
-      {"\x82", "A"},                        // a lead byte at the end
+      {"\x83\x41 b.c", "BAb.c"},            // ア: a trail byte below 128 stays, as hosts saved it
+      {"\x83:\x82", "B:A"},                 // lead bytes before no trail byte change only themselves
   };
   for (const auto &c : cases) {
     char buffer[32];
@@ -578,4 +578,29 @@ TEST(PathsHostile, NullEmptyOverLongAndFinalLeadByteBeforeAGuardPage) {
   }
   HostProc<NoArgText>("ClearBaseFolder")();
   HostProc<NoArgText>("ClearOldBaseFolder")();
+}
+
+// A base that names no root of its own and a drive-relative path resolve from
+// the current folder of their drive, never from the drive's root; a bare file
+// name saved as the base gives the folder it is in.
+TEST_F(BaseFolder, RelativeBasesResolveFromTheCurrentFolder) {
+  char previous[MAX_PATH], current[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+  GetCurrentDirectoryA(MAX_PATH, current);
+  std::string here = current, drive = here.substr(0, 2);
+  const struct {
+    std::string relative, base, expected;
+  } rows[] = {
+      {"x.c", "relative\\dir", here + "\\relative\\dir\\x.c"},
+      {"\\x.c", "relative", drive + "\\x.c"},
+      {drive + "foo.c", "D:\\work", here + "\\foo.c"},
+  };
+  auto normal = NeedHostProc<NormalFromRelative>("FindNormalPathFromRelativePathForOrvex");
+  for (const auto &row : rows) {
+    char target[MAX_PATH];
+    EXPECT_EQ(Text(normal(target, row.relative.c_str(), row.base.c_str())), row.expected) << row.relative;
+  }
+  EXPECT_EQ(Text(HostProc<PathToPath>("SaveBaseFolder")("main.c")), here);
+  SetCurrentDirectoryA(previous);
 }

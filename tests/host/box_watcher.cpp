@@ -1,7 +1,9 @@
 // Finds message boxes of the test thread with a CBT hook (at their
 // activation) and, as a safety net, with a thread timer, so a box that was
 // somehow missed cannot hang the test: it is recorded and answered as well.
+// Past 30 s of watching, every box and dialog of the thread is cancelled.
 #include "host/box_watcher.h"
+#include "host/dialog_driver.h"
 #include <algorithm>
 #include <string.h>
 
@@ -15,6 +17,9 @@ static std::vector<int> g_answers;
 static size_t g_nextAnswer = 0;
 static int (*g_probe)() = nullptr;
 static std::vector<SeenBox> g_seen;
+static DWORD g_started = 0;
+// Past this time every box and dialog of the thread is cancelled.
+static const DWORD kTimeLimit = 30000;
 
 static bool IsMessageBox(HWND window) {
   char name[16];
@@ -84,6 +89,10 @@ static BOOL CALLBACK HandleIfBox(HWND window, LPARAM) {
 }
 
 static void CALLBACK SafetyTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (GetTickCount() - g_started > kTimeLimit) {
+    CancelEveryDialog();
+    return;
+  }
   EnumThreadWindows(GetCurrentThreadId(), HandleIfBox, 0);
 }
 
@@ -92,6 +101,7 @@ void WatchBoxes(const std::vector<int> &answers, int (*probe)()) {
   g_answers = answers;
   g_nextAnswer = 0;
   g_probe = probe;
+  g_started = GetTickCount();
   g_hook = SetWindowsHookExA(WH_CBT, CbtHook, 0, GetCurrentThreadId());
   g_timer = SetTimer(0, 0, 500, SafetyTimer);
 }

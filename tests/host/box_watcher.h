@@ -18,6 +18,7 @@ struct SeenBox {
 // Starts watching the calling thread. The n-th box is answered with
 // answers[n] (the last answer repeats; a button the box lacks is replaced by
 // its Cancel, else its OK). `probe`, when given, is asked while each box is up.
+// After 30 s every box and dialog of the thread is cancelled.
 void WatchBoxes(const std::vector<int> &answers, int (*probe)() = nullptr);
 // Stops watching and returns the boxes seen, in order.
 std::vector<SeenBox> StopWatchingBoxes();

@@ -1,29 +1,49 @@
 // Finds the dialogs with a thread timer, which runs inside any modal loop of
-// the test thread, and marks each one handled so its action runs once.
+// the test thread, and marks each one handled so its action runs once. Past
+// the time limit every dialog and box of the thread is cancelled, so no test
+// hangs.
 #include "host/dialog_driver.h"
+#include <gtest/gtest.h>
 #include <string.h>
 
 static const char kHandledMark[] = "HostDialogDriverHandled";
+static const DWORD kTimeLimit = 30000;
 
 // All of these belong to the test thread that called DriveDialogs.
 static UINT_PTR g_timer = 0;
 static int g_control = 0;
 static std::function<void(HWND)> g_action;
 static int g_handled = 0;
+static DWORD g_started = 0;
+
+static bool IsDialogWindow(HWND window) {
+  char name[16];
+  return IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) && strcmp(name, "#32770") == 0;
+}
 
 static BOOL CALLBACK HandleIfDriven(HWND window, LPARAM) {
-  char name[16];
-  if (!IsWindowVisible(window) || !GetClassNameA(window, name, sizeof name) || strcmp(name, "#32770") != 0)
-    return TRUE;
-  if (!GetDlgItem(window, g_control) || GetPropA(window, kHandledMark)) return TRUE;
+  if (!IsDialogWindow(window) || !GetDlgItem(window, g_control) || GetPropA(window, kHandledMark)) return TRUE;
   SetPropA(window, kHandledMark, (HANDLE)1);
   g_handled++;
   if (g_action) g_action(window);
   return TRUE;
 }
 
+static BOOL CALLBACK CancelIfDialog(HWND window, LPARAM) {
+  if (IsDialogWindow(window)) PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  return TRUE;
+}
+
+void CancelEveryDialog() { EnumThreadWindows(GetCurrentThreadId(), CancelIfDialog, 0); }
+
 static void CALLBACK LookForDialogs(HWND, UINT, UINT_PTR, DWORD) {
-  EnumThreadWindows(GetCurrentThreadId(), HandleIfDriven, 0);
+  if (GetTickCount() - g_started <= kTimeLimit) {
+    EnumThreadWindows(GetCurrentThreadId(), HandleIfDriven, 0);
+    return;
+  }
+  if (g_action) ADD_FAILURE() << "dialogs still open after " << kTimeLimit / 1000 << " s: cancelled";
+  g_action = nullptr;
+  CancelEveryDialog();
 }
 
 void DriveDialogs(int identifyingControl, std::function<void(HWND)> action) {
@@ -31,6 +51,7 @@ void DriveDialogs(int identifyingControl, std::function<void(HWND)> action) {
   g_control = identifyingControl;
   g_action = action;
   g_handled = 0;
+  g_started = GetTickCount();
   g_timer = SetTimer(0, 0, 20, LookForDialogs);
 }
 
@@ -43,6 +64,10 @@ int StopDrivingDialogs() {
 
 void PressButton(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+void ClickNow(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
 }
 
 std::string ControlText(HWND dialog, int id) {

@@ -7,10 +7,17 @@
 #include <functional>
 #include <string>
 
+// Past 30 s from the first driven dialog kind, every dialog of the thread is
+// cancelled and the test fails, so no test hangs.
 void DriveDialogs(int identifyingControl, std::function<void(HWND)> action);
+// Posts IDCANCEL to every visible dialog and message box of the thread.
+void CancelEveryDialog();
 // Stops driving; returns how many dialogs were handed to the action.
 int StopDrivingDialogs();
 
 // Posts a click of button `id`, as the user's click reaches the dialog.
 void PressButton(HWND dialog, int id);
+// Sends the click and returns when the dialog has handled it (boxes and
+// dialogs it opens included), so an action can check what it did.
+void ClickNow(HWND dialog, int id);
 std::string ControlText(HWND dialog, int id);

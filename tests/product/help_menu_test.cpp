@@ -2,6 +2,7 @@
 // its topic and answers 1; the documentation site opens in the browser under
 // the busy title and answers 0; other commands answer 0 and open nothing.
 #include <gtest/gtest.h>
+#include "host/fresh_library.h"
 #include "host/host.h"
 #include "host/journal.h"
 #include "host/main_window.h"
@@ -64,4 +65,16 @@ TEST_F(HelpMenu, DocumentationSiteWithTheBusyTitleInBothLanguages) {
     GetWindowTextA(HostMainWindow(), title, sizeof title);
     EXPECT_EQ(std::string(title), c.title);
   }
+}
+
+// Before the product folder is set no help file is looked up (an empty
+// folder would mean the current one); the answers stay as they are.
+TEST(HelpBeforeTheProductFolder, OpensNothing) {
+  HMODULE fresh = LoadFreshLibrary();
+  ASSERT_NE(fresh, nullptr);
+  JournalClear();
+  EXPECT_EQ(((OnHelpFn)GetProcAddress(fresh, "OnHelpAtCommand"))(HostMainWindow(), WM_COMMAND, 40022, 0), 1);
+  EXPECT_EQ(((int(__stdcall *)(HWND, int))GetProcAddress(fresh, "CallCHelpAtFunction"))(HostMainWindow(), 49016), 1);
+  EXPECT_EQ(JournalLines(), std::vector<std::string>());
+  FreeFreshLibrary(fresh);
 }

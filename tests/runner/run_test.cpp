@@ -108,15 +108,19 @@ TEST_F(Chain, GrandchildHoldingThePipeKeepsTheStepRunning) {
 
 // The host writes blanks as BEL and quotes as TAB; the runner turns them back,
 // tests the executable without its quotes, runs it with them and names it in
-// the console title.
+// the console title. The echo's quotes are balanced: kept round a name with a
+// blank, else dropped.
 TEST_F(Chain, QuotedExecutablePathWithBlanks) {
   std::string folder = TempFile("tool folder");
   CreateDirectoryA(folder.c_str(), 0);
-  std::string tool = folder + "\\emit.exe";
-  ASSERT_TRUE(CopyFileA(EmitPath().c_str(), tool.c_str(), FALSE));
-  RunOutcome run = CallRunner({"My\abuild", MainList("pipe", "DUMMY", Encoded(tool), {"t"})});
-  EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text("emit.exe\" t\r\nTMy build (emit.exe)\n"), N(2), N(0)}));
-  DeleteFileA(tool.c_str());
+  const struct { std::string name, echo; } rows[] = {{"emit.exe", "emit.exe t"}, {"my emit.exe", "\"my emit.exe\" t"}};
+  for (const auto &row : rows) {
+    std::string tool = folder + "\\" + row.name;
+    ASSERT_TRUE(CopyFileA(EmitPath().c_str(), tool.c_str(), FALSE));
+    RunOutcome run = CallRunner({"My\abuild", MainList("pipe", "DUMMY", Encoded(tool), {"t"})});
+    EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(row.echo + "\r\nTMy build (" + row.name + ")\n"), N(2), N(0)}));
+    DeleteFileA(tool.c_str());
+  }
   RemoveDirectoryA(folder.c_str());
 }
 
@@ -194,6 +198,49 @@ TEST_F(Chain, RunnerCalledFromAnotherProcess) {
   CloseHandle(started.hProcess);
   CloseHandle(started.hThread);
   EXPECT_TRUE(FollowsTable(RecorderNotes(), Ran({"ohi"}, {Text("hi")}, {N(3), Text(Echo({"oF"})), Text("F"), N(4)})));
+}
+
+// Two rules of the detector that only malformed runs of keywords show:
+// leaving the summary's suffix starts it over for the next "Error", and while
+// a code is pending no keyword starts.
+TEST_F(Chain, KeywordDetectorStartsOver) {
+  struct Row {
+    std::string argument;
+    std::vector<Expected> output;
+  } rows[] = {
+      {"oError\\sx\\nError\\smessages:\\s\\s\\s\\sNone", {Text("Error "), N(7, 100), Text("x\nError messages:    None")}},
+      {"oErrorFatal", {Text("Error"), N(7, 100), Text("Fatal")}},
+  };
+  for (const Row &row : rows) {
+    RunOutcome run = CallRunner({"T", Pipe({row.argument})});
+    EXPECT_TRUE(FollowsTable(run.notes, Ran({row.argument}, row.output))) << row.argument;
+  }
+}
+
+// A host may start its next command from its handler of the closing 0 (run
+// after build): that call runs whole, then the first returns.
+TEST_F(Chain, NextCallFromTheHandlerOfTheClosingNotification) {
+  static RUNNERRESULT next = {};
+  static int started = 0;
+  started = 0;
+  RecorderOnNote([](const Note &note) {
+    if (note.code != 0 || started++) return;
+    std::string list = Pipe({"oy"});
+    char program[] = "host.exe", title[] = "T", *argv[] = {program, title, &list[0], nullptr};
+    next = HostProc<MYEXECUTEBYMYMAIN>("myExecuteByMyMain")(3, argv);
+  });
+  RunOutcome run = CallRunner({"T", Pipe({"ox"})});
+  std::vector<Expected> both = Ran({"ox"}, {Text("x")}), second = Ran({"oy"}, {Text("y")});
+  both.insert(both.end(), second.begin(), second.end());
+  EXPECT_TRUE(FollowsTable(run.notes, both));
+  EXPECT_NE(next.processId, 0u);
+}
+
+// The capture pipe and the empty input are made inheritable with the default
+// security: no access list that would let any local account open them.
+TEST_F(Chain, CaptureHandlesKeepTheDefaultSecurity) {
+  CallRunner({"T", Pipe({"ox"})});
+  EXPECT_EQ(KitProc<int(__stdcall *)(void)>("KitRedirectSecurity")(), 1 | 2) << "given and inheritable, nothing more";
 }
 
 } // namespace

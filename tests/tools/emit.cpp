@@ -6,7 +6,8 @@
 //   n<count> write count bytes 0,1,...,255,0,1,... to standard output, fast
 //   s<ms>    sleep                             x<code>  exit with that code
 //   g<ms>    start a grandchild that holds the output open for ms, and write
-//            "G<its process id>\n"
+//            "G<its process id>\n"; "g<ms>+<op>+<op>..." lets the grandchild
+//            carry out those operations after the pause
 //   p        write "P<own process id>\n"
 //   t        write "T<console title>\n"
 //   q        write "Q<performance counter>\n", read right before the write
@@ -84,10 +85,12 @@ static void WriteFileLines(const char *path) {
   }
 }
 
-static void StartGrandchild(const char *milliseconds) {
-  char self[MAX_PATH], line[MAX_PATH + 40];
+static void StartGrandchild(const char *operations) {
+  char self[MAX_PATH];
   GetModuleFileNameA(0, self, MAX_PATH);
-  snprintf(line, sizeof line, "\"%s\" s%s", self, milliseconds);
+  std::string line = "\"" + std::string(self) + "\" s" + operations;
+  for (char &c : line)
+    if (c == '+') c = ' ';
   STARTUPINFOA startup;
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
@@ -96,7 +99,7 @@ static void StartGrandchild(const char *milliseconds) {
   startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION started;
-  if (!CreateProcessA(0, line, 0, 0, TRUE, 0, 0, 0, &startup, &started)) return;
+  if (!CreateProcessA(0, &line[0], 0, 0, TRUE, 0, 0, 0, &startup, &started)) return;
   Write(STD_OUTPUT_HANDLE, "G" + std::to_string(started.dwProcessId) + "\n");
   CloseHandle(started.hThread);
   CloseHandle(started.hProcess);

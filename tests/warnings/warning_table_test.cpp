@@ -259,3 +259,36 @@ TEST_F(WarningTable, Snapshot) {
   EXPECT_EQ(ChangedSwitches(), "-w-8057 ");
   EXPECT_EQ(StateOf(8097), 1);
 }
+
+// The key that opens a warning line names its warning, not a key quoted in
+// the message text; a key that runs on into other text opens nothing.
+TEST_F(WarningTable, TheKeyOpeningTheLineNamesTheWarning) {
+  static const struct {
+    int language;
+    const char *line, *result;
+  } rows[] = {
+      {0, "Warning W8080 x.c 1: 'Warning W8000' declared but never used", "-w-8080"},
+      {1, JAPANESE_WARNING " W8080\tx.c 1: '" JAPANESE_WARNING " W8000'", "-w-8080"},
+      {0, "Warning W80801 'Warning W8000'", "-w-8000"},
+  };
+  for (const auto &row : rows) {
+    HostSetLanguage(row.language);
+    char *line = GuardedReadOnlyText(row.line);
+    const char *result = Proc<LineSwitcher>("DoWarningSwitch")(line, 0, row.language);
+    EXPECT_STREQ(result ? result : "(null)", row.result) << row.line;
+    EXPECT_EQ(Proc<LineTest>("IsWarningSwitchDisabled")(line, row.language), 1) << row.line;
+    FreeGuarded(line);
+  }
+}
+
+// States saved under an earlier table's language-1 names ("ng W8057") are
+// taken back in either language.
+TEST_F(WarningTable, EarlierJapaneseNamesAreTaken) {
+  for (int language : {1, 0}) {
+    HostSetLanguage(language);
+    EXPECT_EQ(Save("ng W8057", 0), 1) << language;
+    EXPECT_EQ(StateOf(8057), 0) << language;
+    EXPECT_EQ(Proc<StringSaver>("FindAndSaveWarningInString")("-w8057", "ng W8057"), 1) << language;
+    EXPECT_EQ(StateOf(8057), 1) << language;
+  }
+}

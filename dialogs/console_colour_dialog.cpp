@@ -8,6 +8,7 @@
 // 64, 128). The dark-background box is checked when the background's
 // intensity bit is clear.
 #include "dialogs/colour_dialog_ids.h"
+#include "dialogs/modal_procedure.h"
 #include "frame/kitlib.h"
 #include "runner/product_folder.h"
 #include "settings/colours.h"
@@ -142,7 +143,7 @@ static bool ColourButtonClicked(HWND dialog, int id) {
   return false;
 }
 
-static INT_PTR ConsoleCommand(HWND dialog, int id) {
+static INT_PTR ConsoleCommand(HWND dialog, int id, int notification) {
   switch (id) {
   case IDOK:
     if (!IsChecked(dialog, IDC_CONSOLE_DEFAULT)) ReadDialogIntoCells(dialog);
@@ -163,20 +164,7 @@ static INT_PTR ConsoleCommand(HWND dialog, int id) {
   return ColourButtonClicked(dialog, id);
 }
 
-static INT_PTR CALLBACK ConsoleColourProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-  case WM_INITDIALOG:
-    InitConsoleDialog(dialog);
-    return TRUE;
-  case WM_CLOSE:
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-  case WM_COMMAND:
-    return ConsoleCommand(dialog, LOWORD(wParam));
-  }
-  return FALSE;
-}
-
 extern "C" int ORVEXAPI OpenConsoleColorDialog(HWND owner, int ignored1, int ignored2, int ignored3) {
-  return DisplayBox(owner, ConsoleColourProc, "OpenConsoleColor", GethInstOrvexdll()) == 1 ? 1 : 0;
+  return DisplayBox(owner, ModalDialogProc<InitConsoleDialog, ConsoleCommand>,
+                    "OpenConsoleColor", GethInstOrvexdll()) == 1 ? 1 : 0;
 }

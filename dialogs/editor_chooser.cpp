@@ -6,6 +6,7 @@
 // first 520 bytes are the library's to read and write. Each line keeps its
 // program's path as item data, since a description may hold ") " itself.
 #include "dialogs/listup_editor.h"
+#include "dialogs/modal_procedure.h"
 #include "frame/kitlib.h"
 #include "frame/paths.h"
 #include "frame/buffer_sizes.h"
@@ -92,23 +93,10 @@ static INT_PTR ChooserCommand(HWND dialog, int id, int notification) {
   return FALSE;
 }
 
-static INT_PTR CALLBACK ChooserProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-  case WM_INITDIALOG:
-    InitChooser(dialog);
-    return TRUE;
-  case WM_CLOSE:
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-  case WM_COMMAND:
-    return ChooserCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-  }
-  return FALSE;
-}
-
 extern "C" int ORVEXAPI OpenChooseEditorAtFirstStartupDialog(HWND parent, LPSTR editors) {
   g_editors = editors;
-  INT_PTR result = DisplayBox(parent, ChooserProc, "OpenListupEditor", GethInstOrvexdll());
+  INT_PTR result = DisplayBox(parent, ModalDialogProc<InitChooser, ChooserCommand>,
+                    "OpenListupEditor", GethInstOrvexdll());
   if (result != 1 && editors) editors[0] = 0; // also when the dialog could not be shown
   g_programs.clear();
   g_editors = 0;

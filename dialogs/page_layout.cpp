@@ -4,6 +4,7 @@
 //
 // OK checks every margin before it stores anything, so a refused margin
 // leaves the stored layout as it was whatever the user does next.
+#include "dialogs/modal_procedure.h"
 #include "dialogs/tool_dialog_ids.h"
 #include "frame/kitlib.h"
 #include "frame/kitmsg.h"
@@ -167,7 +168,7 @@ static void InsertIdentifier(HWND dialog, int kind) {
   SetFocus(edit);
 }
 
-static INT_PTR PageLayoutCommand(HWND dialog, int id) {
+static INT_PTR PageLayoutCommand(HWND dialog, int id, int notification) {
   for (const FormatField &field : kFormatFields) {
     if (id != field.button) continue;
     OpenInsertionMenu(dialog, field);
@@ -195,21 +196,8 @@ static INT_PTR PageLayoutCommand(HWND dialog, int id) {
   return FALSE;
 }
 
-static INT_PTR CALLBACK PageLayoutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-  case WM_INITDIALOG:
-    InitPageLayout(dialog);
-    return TRUE;
-  case WM_CLOSE:
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-  case WM_COMMAND:
-    return PageLayoutCommand(dialog, LOWORD(wParam));
-  }
-  return FALSE;
-}
-
 // 1 whichever way the dialog closes; 0 only when it could not be shown.
 extern "C" int ORVEXAPI OpenPageLayoutDialog(HWND owner, int ignored1, int ignored2, int ignored3) {
-  return DisplayBox(owner, PageLayoutProc, "OpenPageLayout", GethInstOrvexdll()) == 1 ? 1 : 0;
+  return DisplayBox(owner, ModalDialogProc<InitPageLayout, PageLayoutCommand>,
+                    "OpenPageLayout", GethInstOrvexdll()) == 1 ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 // dialog is open. Which tool a site dialog speaks of is remembered from the
 // export that opened it, so a dialog opened without a folder still speaks of
 // its own tool.
+#include "dialogs/modal_procedure.h"
 #include "dialogs/product_lines.h"
 #include "dialogs/tool_dialog_ids.h"
 #include "frame/kitlib.h"
@@ -51,7 +52,7 @@ static void InitSite(HWND dialog) {
   SetDlgItemTextA(dialog, IDC_SITE_DESCRIPTION, description ? description : "");
 }
 
-static INT_PTR SiteCommand(HWND dialog, int id) {
+static INT_PTR SiteCommand(HWND dialog, int id, int notification) {
   switch (id) {
   case IDC_SITE_DOWNLOAD:
     OpenWebPage(dialog, IDC_SITE_DOWNLOAD, g_siteTool->downloadAddress);
@@ -71,32 +72,20 @@ static INT_PTR SiteCommand(HWND dialog, int id) {
   return FALSE;
 }
 
-static INT_PTR CALLBACK SiteProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-  case WM_INITDIALOG:
-    InitSite(dialog);
-    return TRUE;
-  case WM_CLOSE:
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-  case WM_COMMAND:
-    return SiteCommand(dialog, LOWORD(wParam));
-  }
-  return FALSE;
-}
-
 extern "C" int ORVEXAPI OpenTasm32SiteDialog(HWND owner, int ignored1, int ignored2, LPCSTR folder) {
   g_assemblerFolder = folder;
   g_debuggerFolder = 0;
   g_siteTool = &kAssembler;
-  return (int)DisplayBox(owner, SiteProc, "OpenTasm32Site", GethInstOrvexdll());
+  return (int)DisplayBox(owner, ModalDialogProc<InitSite, SiteCommand>,
+                    "OpenTasm32Site", GethInstOrvexdll());
 }
 
 extern "C" int ORVEXAPI OpenTurboDebuggerSiteDialog(HWND owner, int ignored1, int ignored2, LPCSTR folder) {
   g_debuggerFolder = folder;
   g_assemblerFolder = 0;
   g_siteTool = &kDebugger;
-  return (int)DisplayBox(owner, SiteProc, "OpenTurboDebuggerSite", GethInstOrvexdll());
+  return (int)DisplayBox(owner, ModalDialogProc<InitSite, SiteCommand>,
+                    "OpenTurboDebuggerSite", GethInstOrvexdll());
 }
 
 // Kitlib's own copy message is switched off for the copy (the dialog says
@@ -110,7 +99,12 @@ static void CopyCommand(HWND dialog) {
   SetDlgItemTextA(dialog, IDC_COMMAND_RESULT, copied ? kCopied[language] : kNotCopied[language]);
 }
 
-static INT_PTR CommandOptionCommand(HWND dialog, int id) {
+static void InitCommandOption(HWND dialog) {
+  cwCenter(0, dialog);
+  SetDlgItemTextA(dialog, IDC_COMMAND_TEXT, g_commandText ? g_commandText : "");
+}
+
+static INT_PTR CommandOptionCommand(HWND dialog, int id, int notification) {
   switch (id) {
   case IDC_COMMAND_COPY:
     CopyCommand(dialog);
@@ -127,22 +121,8 @@ static INT_PTR CommandOptionCommand(HWND dialog, int id) {
   return FALSE;
 }
 
-static INT_PTR CALLBACK CommandOptionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-  case WM_INITDIALOG:
-    cwCenter(0, dialog);
-    SetDlgItemTextA(dialog, IDC_COMMAND_TEXT, g_commandText ? g_commandText : "");
-    return TRUE;
-  case WM_CLOSE:
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-  case WM_COMMAND:
-    return CommandOptionCommand(dialog, LOWORD(wParam));
-  }
-  return FALSE;
-}
-
 extern "C" int ORVEXAPI OpenShowCmdOptionDialog(HWND owner, int ignored1, int ignored2, LPCSTR command) {
   g_commandText = command;
-  return (int)DisplayBox(owner, CommandOptionProc, "OpenShowCmdOption", GethInstOrvexdll());
+  return (int)DisplayBox(owner, ModalDialogProc<InitCommandOption, CommandOptionCommand>,
+                    "OpenShowCmdOption", GethInstOrvexdll());
 }

@@ -10,6 +10,7 @@
 // The chain is the host's: nodes without a record or name are passed over,
 // and the walk stops after 4096 nodes so a chain that loops cannot hang it.
 #include "dialogs/listup_editor.h"
+#include "dialogs/modal_procedure.h"
 #include "frame/kitlib.h"
 #include "frame/paths.h"
 #include "frame/registry.h"
@@ -98,6 +99,13 @@ static void CloseSelected(HWND dialog) {
   ApplyWindowListRule(dialog);
 }
 
+static void InitWindowList(HWND dialog) {
+  SetUpListupButtons(dialog, 0, 0, 0, 0);
+  FillWindows(dialog);
+  SelectCurrentFile(dialog);
+  ApplyWindowListRule(dialog);
+}
+
 static INT_PTR WindowListCommand(HWND dialog, int id, int notification) {
   void *record;
   switch (id) {
@@ -124,27 +132,11 @@ static INT_PTR WindowListCommand(HWND dialog, int id, int notification) {
   return FALSE;
 }
 
-static INT_PTR CALLBACK WindowListProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-  case WM_INITDIALOG:
-    SetUpListupButtons(dialog, 0, 0, 0, 0);
-    FillWindows(dialog);
-    SelectCurrentFile(dialog);
-    ApplyWindowListRule(dialog);
-    return TRUE;
-  case WM_CLOSE:
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-  case WM_COMMAND:
-    return WindowListCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-  }
-  return FALSE;
-}
-
 // 0 after Quit or an opened file, 1 after Cancel, which also closes the
 // editor's find dialog.
 extern "C" int ORVEXAPI OpenListupEditorDialog(HWND parent, int ignored1, int ignored2, int ignored3) {
-  INT_PTR result = DisplayBox(parent, WindowListProc, "OpenListupEditor", GethInstOrvexdll());
+  INT_PTR result = DisplayBox(parent, ModalDialogProc<InitWindowList, WindowListCommand>,
+                    "OpenListupEditor", GethInstOrvexdll());
   if (result != 1) return 0;
   HostDestroyFindTextDlg(HostEditFootyGetHwndEditor(0));
   return 1;

@@ -1,11 +1,10 @@
 // Paths, file names and files: the base folder and relative paths, source
 // names, display texts, files on disk, the existence checks with their boxes
-// (answered by the box watcher), dialog conveniences, and hostile texts for
-// every path export. A scratch folder with a blank in its name holds files.
+// (answered by the box watcher) and dialog conveniences. A scratch folder
+// with a blank in its name holds files.
 #include "host/box_watcher.h"
 #include "host/host.h"
 #include "host/text_checks.h"
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 typedef char *(__stdcall *PathToPath)(const char *path);
@@ -500,82 +499,4 @@ TEST(DialogConveniences, ChecksTabsAndTexts) {
     EXPECT_EQ(NeedHostProc<WindowIdIntFn>(c.function)(c.dialog, c.id, c.position), c.expected)
         << c.function << " " << c.id << " " << c.position;
   DestroyWindow(window);
-}
-
-// Hostile texts for every path export: null and empty give the nothing-result
-// (the answer reduced to an integer, 0 for null or no); an over-long text and
-// one ending in a lone lead byte right before a guard page are handled
-// without reading or writing past them.
-struct HostileCall {
-  const char *name;
-  bool writes;
-  std::function<long long(char *)> call;
-  long long onNull, onEmpty;
-};
-
-static long long Ptr(const void *p) { return p ? 1 : 0; }
-#define PROC(T, F) HostProc<T>(#F)
-#define READER(F, onNull, onEmpty, ...) {#F, false, [](char *t) { return (long long)(__VA_ARGS__); }, onNull, onEmpty}
-
-static std::vector<HostileCall> Calls() {
-  static char buffer[MAX_PATH];
-  return {
-      READER(SaveBaseFolder, 0, 0, Ptr(PROC(PathToPath, SaveBaseFolder)(t))),
-      READER(SaveOldBaseFolder, 0, 1, Ptr(PROC(PathToPath, SaveOldBaseFolder)(t))),
-      READER(FindNormal, 0, 1, Ptr(PROC(NormalFromRelative, FindNormalPathFromRelativePathForOrvex)(buffer, t, "C:\\a"))),
-      READER(FindNormalBase, 0, 0, Ptr(PROC(NormalFromRelative, FindNormalPathFromRelativePathForOrvex)(buffer, "x", t))),
-      READER(FindRelative, 0, 1, Ptr(PROC(RelativeFromNormal, FindRelativePathFromNormalPathForOrvex)(t, "C:\\a"))),
-      READER(FindRelativeBase, 1, 1, Ptr(PROC(RelativeFromNormal, FindRelativePathFromNormalPathForOrvex)("C:\\a\\b", t))),
-      READER(IsDirectoryAttributeForOrvex, 0, 0, PROC(PathToInt, IsDirectoryAttributeForOrvex)(t)),
-      READER(IsFileDirExistForOrvex, 0, 0, PROC(PathToInt, IsFileDirExistForOrvex)(t)),
-      READER(GetDirExistWithMessage, 0, 0, Ptr(PROC(DirWithMessage, GetDirExistWithMessage)(0, t, 226, 0))),
-      READER(GetFileExistWithMessage, 0, 0, Ptr(PROC(FileWithMessage, GetFileExistWithMessage)(0, t, 40, 0, 41, 0))),
-      READER(ThisContainsSystemFolderToDelete, 0, 0, PROC(PathToInt, ThisContainsSystemFolderToDelete)(t)),
-      READER(ThisIsSystemFolderToCreate, 0, 0, PROC(PathToInt, ThisIsSystemFolderToCreate)(t)),
-      READER(IsFileEffectiveSourceFile, 0, 0, PROC(SourceClass, IsFileEffectiveSourceFile)(t, 0xFE)),
-      READER(IsFileWithNoName, 0, 0, PROC(PathToInt, IsFileWithNoName)(t)),
-      READER(GetOutputPath, 0, 1, PROC(OutputPath, GetOutputPath)(t, buffer, sizeof buffer)),
-      READER(CountLineNumber, 0, 0, PROC(LineNumber, CountLineNumber)(t, t ? t + strlen(t) + 100 : "x")),
-      READER(OpenReadOnlyFileForProject, 0, 0, [t] {
-        DWORD record[2];
-        HGLOBAL block = PROC(ProjectFile, OpenReadOnlyFileForProject)(t, record, 0, 1);
-        return block ? GlobalFree(block), 1 : 0;
-      }()),
-      {"GetFileNameWithoutExtension", true, [](char *t) {
-         char *dot = 0, removed = 'x';
-         return Ptr(PROC(WithoutExtension, GetFileNameWithoutExtension)(t, 1, &dot, &removed)) + (removed ? 10 : 0);
-       }, 0, 1},
-      {"ConvertJapaneseNameToRandomAscciName", true,
-       [](char *t) { return Ptr(PROC(InPlace, ConvertJapaneseNameToRandomAscciName)(t)); }, 0, 1},
-      {"GetShortStringIfLonger", true, [](char *t) {
-         int length = -1;
-         PROC(ShortString, GetShortStringIfLonger)(t, &length);
-         return (long long)(length > 0);
-       }, 0, 0},
-      {"SetNewEmptyEndAtCompileDotC", true, [](char *t) {
-         char *cut = 0, saved = 0;
-         return Ptr(PROC(CompileCut, SetNewEmptyEndAtCompileDotC)(t, &cut, &saved)) + Ptr(cut) * 10;
-       }, 0, 1},
-  };
-}
-
-TEST(PathsHostile, NullEmptyOverLongAndFinalLeadByteBeforeAGuardPage) {
-  std::string longest(5000, 'a');
-  const std::string texts[] = {longest, "C:\\dir\\name\x82", std::string(300, '\x82'), longest + ".c\x82",
-                               "\"C:\\a b\\c.c\x82\""};
-  for (const HostileCall &c : Calls()) {
-    EXPECT_EQ(c.call(0), c.onNull) << c.name << " (null)";
-    char *empty = c.writes ? GuardedText("") : GuardedReadOnlyText("");
-    EXPECT_EQ(c.call(empty), c.onEmpty) << c.name << " (empty)";
-    FreeGuarded(empty);
-  }
-  for (const HostileCall &c : Calls()) {
-    for (const std::string &text : texts) {
-      char *guarded = c.writes ? GuardedText(text.c_str()) : GuardedReadOnlyText(text.c_str());
-      c.call(guarded);
-      FreeGuarded(guarded);
-    }
-  }
-  HostProc<NoArgText>("ClearBaseFolder")();
-  HostProc<NoArgText>("ClearOldBaseFolder")();
 }

@@ -1,16 +1,15 @@
 // The sweep's child: makes the planned calls from a given number on, each one
 // written to the log before it is made, so that when the process crashes or
-// hangs the parent knows which call did it. Message boxes are answered by the
-// box watcher, dialogs, popups and menus are closed by the closer, and what a
-// call changes for every later call is put back after it.
-#include "sweep/sweep_child.h"
-#include "sweep/sweep_values.h"
+// hangs the parent knows which call did it. The box watcher answers message
+// boxes, the closer closes dialogs, popups and menus, and what a call changes
+// for every later call is put back after it.
+#include "sweep/sweep.h"
 #include "host/box_watcher.h"
 #include "host/dialog_driver.h"
 #include "host/host.h"
 #include "host/main_window.h"
+#include <algorithm>
 #include <stdio.h>
-#include <string.h>
 
 static HANDLE g_log = INVALID_HANDLE_VALUE;
 static HINSTANCE g_libraryInstance = 0;
@@ -21,71 +20,57 @@ static void Log(const std::string &line) {
   WriteFile(g_log, text.data(), (DWORD)text.size(), &written, 0);
 }
 
-// The module of the library or of one of its companions that holds `address`,
-// or null for any other code.
-static const char *OwnModuleAt(void *address, HMODULE *module) {
-  static const char *const kOwn[] = {"orvexlib.dll", "kitlib.dll", "kitmsg.dll", "orvexmsg.dll"};
-  char path[MAX_PATH];
-  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                          (LPCSTR)address, module) ||
-      !GetModuleFileNameA(*module, path, MAX_PATH))
-    return 0;
-  const char *name = strrchr(path, '\\') ? strrchr(path, '\\') + 1 : path;
-  for (const char *own : kOwn)
-    if (lstrcmpiA(name, own) == 0) return own;
-  return 0;
-}
-
-static void LogCrashAndEnd(EXCEPTION_RECORD *record, const char *module, HMODULE base) {
-  char line[160];
-  snprintf(line, sizeof line, "crash 0x%08lX at %s+0x%llX", record->ExceptionCode, module ? module : "?",
-           (unsigned long long)((char *)record->ExceptionAddress - (char *)base));
+static void LogCrashAndEnd(EXCEPTION_RECORD *record) {
+  HMODULE module = 0;
+  char name[MAX_PATH] = "?", line[MAX_PATH + 64];
+  if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                         (LPCSTR)record->ExceptionAddress, &module))
+    GetModuleFileNameA(module, name, MAX_PATH);
+  snprintf(line, sizeof line, "crash 0x%08lX at %s+0x%llX", record->ExceptionCode, name,
+           (unsigned long long)((char *)record->ExceptionAddress - (char *)module));
   Log(line);
   TerminateProcess(GetCurrentProcess(), record->ExceptionCode);
 }
 
-// An access violation in our own code is a crash even where a system frame
-// would swallow it (inside a window procedure); any other exception counts
-// only when nothing handles it.
+// An access violation in the library or a companion is a crash even where a
+// system frame would swallow it (around a window procedure); any other
+// exception counts when nothing handles it.
 static LONG CALLBACK FirstChance(EXCEPTION_POINTERS *exception) {
+  static const HMODULE own[] = {HostLibrary(), KitLibrary(), GetModuleHandleA("kitmsg.dll"),
+                                GetModuleHandleA("orvexmsg.dll")};
   HMODULE module = 0;
-  const char *own = OwnModuleAt(exception->ExceptionRecord->ExceptionAddress, &module);
-  if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION && own)
-    LogCrashAndEnd(exception->ExceptionRecord, own, module);
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     (LPCSTR)exception->ExceptionRecord->ExceptionAddress, &module);
+  if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION && module &&
+      std::count(std::begin(own), std::end(own), module))
+    LogCrashAndEnd(exception->ExceptionRecord);
   return EXCEPTION_CONTINUE_SEARCH;
 }
 
 static LONG WINAPI Unhandled(EXCEPTION_POINTERS *exception) {
-  HMODULE module = 0;
-  LogCrashAndEnd(exception->ExceptionRecord, OwnModuleAt(exception->ExceptionRecord->ExceptionAddress, &module),
-                 module);
+  LogCrashAndEnd(exception->ExceptionRecord);
   return EXCEPTION_EXECUTE_HANDLER;
 }
 
 static DWORD WINAPI PumpWindow(LPVOID made) {
-  HWND window = CreateWindowA("STATIC", "other thread", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, 0, 0, 0, 0);
-  *(HWND *)made = window;
+  *(volatile HWND *)made = CreateWindowA("STATIC", "other thread", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, 0, 0, 0, 0);
   MSG message;
   while (GetMessageA(&message, 0, 0, 0) > 0) DispatchMessageA(&message);
   return 0;
 }
 
 static SweepTargets MakeTargets() {
-  SweepTargets targets;
-  targets.window = HostMainWindow();
-  targets.destroyed = CreateWindowA("STATIC", "gone", WS_POPUP, 0, 0, 10, 10, 0, 0, 0, 0);
-  DestroyWindow(targets.destroyed);
   volatile HWND other = 0;
   CloseHandle(CreateThread(0, 0, PumpWindow, (LPVOID)&other, 0, 0));
+  HWND destroyed = CreateWindowA("STATIC", "gone", WS_POPUP, 0, 0, 10, 10, 0, 0, 0, 0);
+  DestroyWindow(destroyed);
   while (!other) Sleep(1);
-  targets.otherThread = other;
-  targets.module = HostMessageLibrary();
-  return targets;
+  return {HostMainWindow(), destroyed, other, HostMessageLibrary()};
 }
 
-// Exports that change what every later call sees, each with what puts the
-// load value back. An export whose one argument is a callback is a setter
-// of a host function: it is given null again after its call.
+// Exports that change what every later call sees, and what puts back the
+// value they had at load. An export whose one argument is a callback sets a
+// host function: it is given null again after its call.
 static void RestoreInstance() { HostProc<HINSTANCE(__stdcall *)(HINSTANCE)>("SethInstOrvexdll")(g_libraryInstance); }
 static void RestoreKillKey() { HostProc<int(__stdcall *)(int)>("SetVkeyForKillBccProccess")(VK_ESCAPE); }
 static void RestoreFocusFlag() { HostProc<HWND(__stdcall *)(int, HWND)>("SetChangeFocusDisabled")(0, GetFocus()); }
@@ -105,8 +90,8 @@ static void PutBack(const SweptExport &swept, FARPROC function) {
 }
 
 // On x86_64 every argument travels in a register or a 64-bit stack slot and
-// the caller removes them, so one call shape reaches every export; unused
-// slots are ignored.
+// the caller removes them, so one call shape reaches every export; slots it
+// does not take are ignored.
 typedef INT_PTR (*AnyExport)(INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR,
                              INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR, INT_PTR);
 static_assert(kMostArguments == 16, "one slot per argument");
@@ -118,7 +103,6 @@ static void Call(FARPROC function, const INT_PTR *a) {
 
 int RunSweepChild(size_t from, const char *logPath) {
   g_log = CreateFileA(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, 0, OPEN_ALWAYS, 0, 0);
-  if (g_log == INVALID_HANDLE_VALUE) return 3;
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
   AddVectoredExceptionHandler(1, FirstChance);
   SetUnhandledExceptionFilter(Unhandled);
@@ -133,7 +117,7 @@ int RunSweepChild(size_t from, const char *logPath) {
     const SweptExport &swept = exports[calls[i].exportIndex];
     FARPROC function = HostFind(HostLibrary(), swept.name.c_str());
     Log(std::to_string(i) + "\t" + DescribeCall(exports, calls[i]));
-    if (!function) continue; // the export test reports it
+    if (!function) continue; // the export test names it
     HostSetLanguage(calls[i].language);
     {
       SweepArguments arguments;

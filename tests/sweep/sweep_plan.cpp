@@ -1,50 +1,37 @@
-// Reading the export lists ("Name count kinds...") and planning the sweep's
-// calls from them.
-#include "sweep/sweep_plan.h"
-#include "sweep/sweep_values.h"
+// Reading the export lists ("Name count kinds...") and planning the calls.
+#include "sweep/sweep.h"
 #include "host/host.h"
 #include <algorithm>
 #include <sstream>
 #include <stdlib.h>
 
-static const struct {
-  const char *word;
-  KindClass kind;
-  bool sized; // takes ":N"
-} kKindWords[] = {
-    {"int", KIND_INT, false},           {"text", KIND_TEXT, false},     {"pos", KIND_POS, false},
-    {"posptr", KIND_POSPTR, false},     {"edit", KIND_EDIT, true},      {"buffer", KIND_BUFFER, true},
-    {"size", KIND_SIZE, false},         {"out", KIND_OUT, false},       {"window", KIND_WINDOW, false},
-    {"callback", KIND_CALLBACK, false}, {"record", KIND_RECORD, true},  {"argv", KIND_ARGV, false},
-    {"handle", KIND_HANDLE, false},
-};
+static const char *const kKindWords[] = {"int",    "text",   "pos",      "posptr", "edit", "buffer", "size",
+                                         "out",    "window", "callback", "record", "argv", "handle"};
 
 static bool ParseKind(const std::string &word, Kind *kind) {
   size_t colon = word.find(':');
   std::string base = word.substr(0, colon), size = colon == std::string::npos ? "" : word.substr(colon + 1);
   kind->grows = !size.empty() && size[0] == '+';
   kind->bytes = atoi(size.c_str() + (kind->grows ? 1 : 0));
-  for (const auto &known : kKindWords) {
-    if (base != known.word) continue;
-    kind->kind = known.kind;
-    if (colon == std::string::npos) return true;
-    return known.sized && kind->bytes > 0 && (!kind->grows || known.kind == KIND_EDIT);
-  }
-  return false;
+  const char *const *known = std::find(std::begin(kKindWords), std::end(kKindWords), base);
+  if (known == std::end(kKindWords)) return false;
+  kind->kind = (KindClass)(known - kKindWords);
+  bool sized = kind->kind == KIND_EDIT || kind->kind == KIND_BUFFER || kind->kind == KIND_RECORD;
+  return size.empty() || (sized && kind->bytes > 0 && (!kind->grows || kind->kind == KIND_EDIT));
 }
 
-static bool IsTextKind(KindClass kind) { return kind == KIND_TEXT || kind == KIND_EDIT; }
-
-// What a pos, a size or an unsized buffer leans on is there.
+// A position needs a text before it, a size the unsized buffer right before
+// it, and an unsized buffer its size.
 static std::string PairingError(const std::vector<Kind> &kinds) {
+  bool textBefore = false;
   for (size_t i = 0; i < kinds.size(); i++) {
-    KindClass kind = kinds[i].kind;
-    bool textBefore = false, unsizedBufferBefore = i > 0 && kinds[i - 1].kind == KIND_BUFFER && !kinds[i - 1].bytes;
-    for (size_t j = 0; j < i; j++) textBefore |= IsTextKind(kinds[j].kind);
-    if ((kind == KIND_POS || kind == KIND_POSPTR) && !textBefore) return "a position without a text before it";
-    if (kind == KIND_SIZE && !unsizedBufferBefore) return "a size not right after a buffer";
-    if (kind == KIND_BUFFER && !kinds[i].bytes && (i + 1 == kinds.size() || kinds[i + 1].kind != KIND_SIZE))
-      return "a buffer with neither :N nor a size after it";
+    const Kind &kind = kinds[i];
+    bool unsizedBuffer = kind.kind == KIND_BUFFER && !kind.bytes;
+    if ((kind.kind == KIND_POS || kind.kind == KIND_POSPTR) && !textBefore) return "a position without a text";
+    if (unsizedBuffer != (i + 1 < kinds.size() && kinds[i + 1].kind == KIND_SIZE)) return "a buffer without a size";
+    if (kind.kind == KIND_SIZE && (i == 0 || kinds[i - 1].kind != KIND_BUFFER || kinds[i - 1].bytes))
+      return "a size without a buffer";
+    textBefore |= kind.kind == KIND_TEXT || kind.kind == KIND_EDIT;
   }
   return "";
 }
@@ -99,8 +86,8 @@ std::vector<PlannedCall> PlanCalls(const std::vector<SweptExport> &exports) {
 
 std::string DescribeCall(const std::vector<SweptExport> &exports, const PlannedCall &call) {
   const SweptExport &swept = exports[call.exportIndex];
-  std::string language = call.language ? " in Japanese" : "";
-  if (call.argument < 0) return swept.name + "(benign)" + language;
-  return swept.name + "(argument " + std::to_string(call.argument + 1) + ": " +
-         HostileValueName(swept.kinds[call.argument].kind, call.value) + ")" + language;
+  std::string varied = call.argument < 0 ? "benign"
+                                         : "argument " + std::to_string(call.argument + 1) + ": " +
+                                               HostileValueName(swept.kinds[call.argument].kind, call.value);
+  return swept.name + "(" + varied + ")" + (call.language ? " in Japanese" : "");
 }

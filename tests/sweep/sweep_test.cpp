@@ -6,14 +6,12 @@
 // goes on after it: every call must return, without touching a byte outside
 // what it was given.
 #include <gtest/gtest.h>
-#include "sweep/sweep_child.h"
-#include "sweep/sweep_plan.h"
+#include "sweep/sweep.h"
 #include "host/host.h"
 #include "host/product_copy.h"
 #include <stdlib.h>
 
-static const char kFromVariable[] = "ORVEX_SWEEP_FROM";
-static const char kLogVariable[] = "ORVEX_SWEEP_LOG";
+static const char kFromVariable[] = "ORVEX_SWEEP_FROM", kLogVariable[] = "ORVEX_SWEEP_LOG";
 // A loaded machine may take a while to start the child; a call gets 5 s.
 enum { kStartWatchdog = 30000, kCallWatchdog = 5000, kPoll = 50 };
 
@@ -28,19 +26,13 @@ TEST(SweepChild, CallsFromTheGivenNumber) {
   ExitProcess(RunSweepChild(strtoul(Variable(kFromVariable).c_str(), 0, 10), Variable(kLogVariable).c_str()));
 }
 
-struct ChildRun {
-  std::vector<std::string> log;
-  bool hung;
-  DWORD exitCode;
-};
-
 static LONGLONG FileSize(const std::string &path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
   return ((LONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
 }
 
-static PROCESS_INFORMATION StartChild(size_t from, const std::string &log, const std::string &folder) {
+static HANDLE StartChild(size_t from, const std::string &log, const std::string &folder) {
   char self[MAX_PATH];
   GetModuleFileNameA(0, self, MAX_PATH);
   std::string line = "\"" + std::string(self) + "\" --gtest_filter=SweepChild.*";
@@ -58,34 +50,34 @@ static PROCESS_INFORMATION StartChild(size_t from, const std::string &log, const
   SetEnvironmentVariableA(kFromVariable, 0);
   SetEnvironmentVariableA(kLogVariable, 0);
   CloseHandle(nul);
-  return child;
+  if (child.hThread) CloseHandle(child.hThread);
+  return child.hProcess;
 }
 
-// Runs a child from call `from` until it ends or its log stops growing.
-static ChildRun RunChild(size_t from, const std::string &log, const std::string &folder) {
+// Runs a child from call `from` until it ends, or ends it when its log stops
+// growing; answers the log, with a last line saying why when it hung.
+static std::vector<std::string> RunChild(size_t from, const std::string &log, const std::string &folder) {
   DeleteFileA(log.c_str());
-  ChildRun run = {{}, false, 0};
-  PROCESS_INFORMATION child = StartChild(from, log, folder);
-  if (!child.hProcess) return run;
+  HANDLE child = StartChild(from, log, folder);
+  if (!child) return {};
   LONGLONG size = -1;
-  DWORD changed = GetTickCount(), allowed = kStartWatchdog;
-  while (WaitForSingleObject(child.hProcess, kPoll) == WAIT_TIMEOUT) {
-    LONGLONG now = FileSize(log);
-    if (now != size) {
-      size = now;
+  DWORD changed = GetTickCount(), allowed = kStartWatchdog, exitCode = 0;
+  bool hung = false;
+  while (!hung && WaitForSingleObject(child, kPoll) == WAIT_TIMEOUT) {
+    if (FileSize(log) != size) {
+      size = FileSize(log);
       changed = GetTickCount();
-      if (size > 0) allowed = kCallWatchdog;
+      allowed = size > 0 ? kCallWatchdog : kStartWatchdog;
     } else if (GetTickCount() - changed > allowed) {
-      run.hung = true;
-      TerminateProcess(child.hProcess, 1);
-      WaitForSingleObject(child.hProcess, INFINITE);
+      hung = TerminateProcess(child, 1) && WaitForSingleObject(child, INFINITE) == WAIT_OBJECT_0;
     }
   }
-  GetExitCodeProcess(child.hProcess, &run.exitCode);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
-  run.log = ReadLines(log);
-  return run;
+  GetExitCodeProcess(child, &exitCode);
+  CloseHandle(child);
+  std::vector<std::string> lines = ReadLines(log);
+  if (lines.empty() || isdigit((unsigned char)lines.back()[0]))
+    lines.push_back(hung ? "did not return within 5 s" : "the process ended with code " + std::to_string(exitCode));
+  return lines;
 }
 
 TEST(Sweep, EveryExportReturnsFromHostileArguments) {
@@ -97,30 +89,20 @@ TEST(Sweep, EveryExportReturnsFromHostileArguments) {
   std::string folder = TempFolder() + "\\orvex-sweep-" + std::to_string(GetCurrentProcessId());
   CreateDirectoryA(folder.c_str(), 0);
   ASSERT_TRUE(WriteFileText(folder + "\\main.c", "#include <stdio.h>\r\nint main(void) { return 0; }\r\n"));
-  std::string log = folder + "\\calls.log";
   DWORD start = GetTickCount();
   int children = 0;
-  for (size_t from = 0; from < calls;) {
-    ChildRun run = RunChild(from, log, folder);
-    children++;
-    std::string call, what;
-    for (const std::string &line : run.log) {
-      if (!line.empty() && isdigit((unsigned char)line[0])) {
-        from = strtoul(line.c_str(), 0, 10) + 1;
-        call = line.substr(line.find('\t') + 1);
-      } else {
-        what = line;
-      }
-    }
-    if (what == "done") break;
-    if (call.empty()) {
-      ADD_FAILURE() << "the sweep's child made no call (exit code " << run.exitCode << ")";
+  for (size_t from = 0; from < calls; children++) {
+    std::vector<std::string> log = RunChild(from, folder + "\\calls.log", folder);
+    if (log.back() == "done") break;
+    if (log.size() < 2) {
+      ADD_FAILURE() << "the sweep's child made no call: " << log.back();
       break;
     }
-    ADD_FAILURE() << call << ": "
-                  << (run.hung ? "did not return within 5 s" : !what.empty() ? what : "the process ended with code " + std::to_string(run.exitCode));
+    const std::string &call = log[log.size() - 2];
+    ADD_FAILURE() << call.substr(call.find('\t') + 1) << ": " << log.back();
+    from = strtoul(call.c_str(), 0, 10) + 1;
   }
   RemoveFolderTree(folder);
-  printf("[  SWEEP   ] %zu exports, %zu calls, %d child processes, %lu s\n", exports.size(), calls, children,
+  printf("[  SWEEP   ] %zu exports, %zu calls, %d child processes, %lu s\n", exports.size(), calls, children + 1,
          (GetTickCount() - start) / 1000);
 }

@@ -1,31 +1,30 @@
 // The benign and hostile values of each argument kind, made for one call.
-#include "sweep/sweep_values.h"
+#include "sweep/sweep.h"
 #include "host/host.h"
 #include "host/sjis_fit.h"
 #include "host/text_checks.h"
 #include <algorithm>
 #include <climits>
 #include <string.h>
-#include <string>
 
+// In the order of KindClass.
 static const std::vector<const char *> kHostileNames[] = {
-    /* int */ {"0", "-1", "7", "1000", "INT_MAX", "INT_MIN"},
-    /* text */ {"null", "empty", "600 bytes", "ending in a lone lead byte", "600 bytes, read-only"},
-    /* pos */ {"null", "at the text's start", "at the text's end"},
-    /* posptr */ {"null", "holding null", "holding the text's start", "holding the text's end"},
-    /* edit */ {"null", "empty", "long", "ending in a lone lead byte"},
-    /* buffer */ {"null"},
-    /* size */ {"0", "1", "-1", "INT_MIN"},
-    /* out */ {"null"},
-    /* window */ {"0", "destroyed", "of another thread"},
-    /* callback */ {"null"},
-    /* record */ {"null"},
-    /* argv */ {"null"},
-    /* handle */ {"0", "INVALID_HANDLE_VALUE", "1000"},
+    {"0", "-1", "7", "1000", "INT_MAX", "INT_MIN"},
+    {"null", "empty", "600 bytes", "ending in a lone lead byte", "600 bytes, read-only"},
+    {"null", "at the text's start", "at the text's end"},
+    {"null", "holding null", "holding the text's start", "holding the text's end"},
+    {"null", "empty", "as long as its room", "ending in a lone lead byte"},
+    {"null"},
+    {"0", "1", "-1", "INT_MIN"},
+    {"null"},
+    {"0", "destroyed", "of another thread"},
+    {"null"},
+    {"null"},
+    {"null"},
+    {"0", "INVALID_HANDLE_VALUE", "1000"},
 };
-static const int kHostileInts[] = {0, -1, 7, 1000, INT_MAX, INT_MIN};
-static const int kHostileSizes[] = {0, 1, -1, INT_MIN};
-enum { kBenignInt = 1, kBenignSize = 520, kDefaultRecordBytes = 256, kTextBytes = 600 };
+static const int kHostileInts[] = {0, -1, 7, 1000, INT_MAX, INT_MIN}, kHostileSizes[] = {0, 1, -1, INT_MIN};
+enum { kBenignInt = 1, kBenignSize = 520, kRecordBytes = 256, kLongText = 600 };
 
 static const char kBenignText[] = "main.c";
 static const char kLoneLeadText[] = "W8057 main\x81";
@@ -49,10 +48,8 @@ static std::string LongText(size_t length) {
   return text;
 }
 
-static std::string LoneLeadText(size_t length) { return LongText(length - 1) + "\x81"; }
-
-// Does nothing and answers 0, whatever the host function's arguments: on
-// x86_64 the caller removes them.
+// Does nothing and answers 0 whatever a host function takes: on x86_64 the
+// caller removes the arguments.
 static INT_PTR __stdcall SweepCallback() { return 0; }
 
 // The argument vector of a run that starts nothing: no executable (DUMMY)
@@ -64,90 +61,56 @@ struct Maker {
   const PlannedCall &call;
   const SweepTargets &targets;
   SweepArguments *arguments;
-  char *texts[kMostArguments] = {}; // what each text or edit argument got
+  char *texts[kMostArguments]; // what each text or edit argument got
 
   // The hostile value of argument a, or -1 when it stays benign.
   int Value(size_t a) const { return call.argument == (int)a ? call.value : -1; }
 
-  void *Keep(void *block) {
-    if (block) arguments->made.push_back(block);
+  void *Guarded(const std::string &bytes) {
+    void *block = GuardedCopy(bytes.data(), bytes.size());
+    arguments->made.push_back(block);
     return block;
   }
-  char *Text(const std::string &text) { return (char *)Keep(GuardedCopy(text.c_str(), text.size() + 1)); }
-  void *Zeros(size_t bytes) { return Keep(GuardedCopy(std::string(bytes, '\0').data(), bytes)); }
+  INT_PTR Zeros(size_t bytes) { return (INT_PTR)Guarded(std::string(bytes, '\0')); }
 
-  // A text argument's value: its text alone, or within the room the kind
-  // gives (edit:N a buffer of N bytes, edit:+N N bytes more).
-  char *EditBuffer(const Kind &kind, std::string text) {
-    size_t size = text.size() + 1 + (kind.grows ? kind.bytes : 0);
+  // edit:N is a buffer of N bytes, edit:+N has N bytes of room after the
+  // text, a plain edit or text is just the text.
+  char *Text(const Kind &kind, std::string text) {
+    size_t room = kind.grows ? kind.bytes : 0;
     if (kind.bytes && !kind.grows) {
       text = text.substr(0, kind.bytes - 1);
-      size = kind.bytes;
+      room = kind.bytes - 1 - text.size();
     }
-    text.resize(size, '\0');
-    return (char *)Keep(GuardedCopy(text.data(), size));
+    return (char *)Guarded(text + std::string(room + 1, '\0'));
   }
 
-  char *EditText(const Kind &kind, int value) {
-    size_t full = kind.bytes && !kind.grows ? std::min<size_t>(kind.bytes - 1, kTextBytes) : (size_t)kTextBytes;
+  char *TextValue(const Kind &kind, int value) {
+    size_t full = kind.bytes && !kind.grows ? std::min<size_t>(kind.bytes - 1, kLongText) : (size_t)kLongText;
     switch (value) {
     case 0: return 0;
-    case 1: return EditBuffer(kind, "");
-    case 2: return EditBuffer(kind, LongText(full));
-    case 3: return EditBuffer(kind, kind.bytes && !kind.grows ? LoneLeadText(std::max<size_t>(full, 1)) : kLoneLeadText);
+    case 1: return Text(kind, "");
+    case 2: return Text(kind, LongText(full));
+    case 3: return Text(kind, kind.bytes && !kind.grows ? LongText(full - 1) + "\x81" : kLoneLeadText);
+    case 4: {
+      char *text = Text(kind, LongText(full));
+      DWORD old;
+      VirtualProtect(text, full + 1, PAGE_READONLY, &old);
+      return text;
     }
-    return EditBuffer(kind, SjisFit(kBenignText, kind.bytes && !kind.grows ? kind.bytes - 1 : sizeof kBenignText));
-  }
-
-  char *InputText(int value) {
-    switch (value) {
-    case 0: return 0;
-    case 1: return Text("");
-    case 2: return Text(LongText(kTextBytes));
-    case 3: return Text(kLoneLeadText);
-    case 4: return (char *)Keep(GuardedReadOnlyText(LongText(kTextBytes).c_str()));
     }
-    return Text(kBenignText);
+    return Text(kind, kBenignText);
   }
 
-  // The text a position argument points into: the nearest text before it.
-  // When that text is null the position lies in a text of its own.
-  size_t TextBefore(size_t a) const {
-    while (a-- > 0)
-      if (swept.kinds[a].kind == KIND_TEXT || swept.kinds[a].kind == KIND_EDIT) return a;
-    return 0;
-  }
-
+  // A position lies in the nearest text before it: benign two bytes in, at
+  // the end when that text varies. Of a null text it takes a text of its own.
   char *Position(size_t a, int value) {
-    size_t t = TextBefore(a);
-    char *text = texts[t] ? texts[t] : Text(kBenignText);
+    size_t t = a;
+    while (swept.kinds[--t].kind != KIND_TEXT && swept.kinds[t].kind != KIND_EDIT) continue;
+    char *text = texts[t] ? texts[t] : Text(swept.kinds[t], kBenignText);
     size_t length = strlen(text);
     if (value == 0) return 0;
     if (value == 1) return text;
-    if (value == 2 || Value(t) >= 0) return text + length;
-    return text + std::min<size_t>(2, length);
-  }
-
-  INT_PTR PositionAddress(size_t a, int value) {
-    if (value == 0) return 0;
-    char **cell = (char **)Zeros(sizeof(char *));
-    *cell = value == 1 ? 0 : Position(a, value < 0 ? -1 : value - 1);
-    return (INT_PTR)cell;
-  }
-
-  int Size(size_t a, int value) const { return value < 0 ? kBenignSize : kHostileSizes[value]; }
-
-  INT_PTR Buffer(size_t a, const Kind &kind, int value) {
-    if (value == 0) return 0;
-    if (kind.bytes) return (INT_PTR)Zeros(kind.bytes);
-    int size = Size(a + 1, Value(a + 1));
-    return (INT_PTR)Zeros(size > 0 ? size : 0);
-  }
-
-  INT_PTR Argv(int value) {
-    if (value == 0) return 0;
-    char *entries[] = {kProgram, kTitle, kMainList, 0};
-    return (INT_PTR)Keep(GuardedCopy(entries, sizeof entries));
+    return text + (value == 2 || Value(t) >= 0 ? length : std::min<size_t>(2, length));
   }
 
   INT_PTR Make(size_t a) {
@@ -155,16 +118,28 @@ struct Maker {
     int value = Value(a);
     switch (kind.kind) {
     case KIND_INT: return value < 0 ? kBenignInt : kHostileInts[value];
-    case KIND_TEXT: return (INT_PTR)(texts[a] = InputText(value));
-    case KIND_EDIT: return (INT_PTR)(texts[a] = EditText(kind, value));
+    case KIND_TEXT:
+    case KIND_EDIT: return (INT_PTR)(texts[a] = TextValue(kind, value));
     case KIND_POS: return (INT_PTR)Position(a, value);
-    case KIND_POSPTR: return PositionAddress(a, value);
-    case KIND_BUFFER: return Buffer(a, kind, value);
-    case KIND_SIZE: return Size(a, value);
-    case KIND_OUT: return value == 0 ? 0 : (INT_PTR)Zeros(sizeof(INT_PTR));
-    case KIND_RECORD: return value == 0 ? 0 : (INT_PTR)Zeros(kind.bytes ? kind.bytes : kDefaultRecordBytes);
+    case KIND_POSPTR: {
+      if (value == 0) return 0;
+      INT_PTR cell = Zeros(sizeof(char *));
+      *(char **)cell = value == 1 ? 0 : Position(a, value < 0 ? -1 : value - 1);
+      return cell;
+    }
+    case KIND_BUFFER: {
+      if (value == 0) return 0;
+      int size = kind.bytes ? kind.bytes : Value(a + 1) < 0 ? kBenignSize : kHostileSizes[Value(a + 1)];
+      return Zeros(std::max(size, 0)); // a size of 0 or less: any write crashes
+    }
+    case KIND_SIZE: return value < 0 ? kBenignSize : kHostileSizes[value];
+    case KIND_OUT: return value == 0 ? 0 : Zeros(sizeof(INT_PTR));
+    case KIND_RECORD: return value == 0 ? 0 : Zeros(kind.bytes ? kind.bytes : kRecordBytes);
     case KIND_CALLBACK: return value == 0 ? 0 : (INT_PTR)SweepCallback;
-    case KIND_ARGV: return Argv(value);
+    case KIND_ARGV: {
+      char *entries[] = {kProgram, kTitle, kMainList, 0};
+      return value == 0 ? 0 : (INT_PTR)Guarded(std::string((char *)entries, sizeof entries));
+    }
     case KIND_WINDOW: {
       const HWND windows[] = {0, targets.destroyed, targets.otherThread};
       return (INT_PTR)(value < 0 ? targets.window : windows[value]);
@@ -180,6 +155,6 @@ struct Maker {
 
 void MakeArguments(const SweptExport &swept, const PlannedCall &call, const SweepTargets &targets,
                    SweepArguments *arguments) {
-  Maker maker = {swept, call, targets, arguments};
+  Maker maker = {swept, call, targets, arguments, {}};
   for (size_t a = 0; a < swept.kinds.size(); a++) arguments->values[a] = maker.Make(a);
 }

@@ -14,12 +14,12 @@ typedef char *(__stdcall *TextIntToText)(char *text, int value);
 typedef int(__stdcall *TextToInt)(char *text);
 typedef int(__stdcall *TextPlaceToInt)(char *text, char *place);
 typedef int(__stdcall *TextIntToInt)(char *text, int value);
+typedef int(__stdcall *EndMarkRemover)(char *text, int mark, int n);
 typedef int(__stdcall *PlaceTest)(char *start, char *position, int index);
 typedef int(__stdcall *KeywordTest)(char *start, char **position);
 typedef int(__stdcall *ByteTest)(int byte);
 typedef int(__stdcall *Getter)(void);
 typedef int(__stdcall *ItemFinder)(char *line, char *word, char *item);
-typedef int(__stdcall *EndMarkRemover)(char *text, int mark, int n);
 
 static long Offset(const char *text, const char *result) { return result ? (long)(result - text) : -1; }
 
@@ -37,34 +37,23 @@ static std::string Shown(const char *text) {
 // Every scanning export called on (text, place, argument); pointers come back
 // as offsets in the text (-1 for null).
 typedef std::function<long(char *text, char *place, int argument)> Call;
-#define TO_TEXT(L, F) {#F, [](char *t, char *, int) { return Offset(t, L<TextToText>(#F)(t)); }}
+#define TO_TEXT(F) {#F, [](char *t, char *, int) { return Offset(t, NeedHostProc<TextToText>(#F)(t)); }}
 #define PLACE_TO_TEXT(F) {#F, [](char *t, char *p, int) { return Offset(t, NeedHostProc<TextPlaceToText>(#F)(t, p)); }}
 #define INT_TO_TEXT(F) {#F, [](char *t, char *, int a) { return Offset(t, NeedHostProc<TextIntToText>(#F)(t, a)); }}
-#define TO_INT(L, F) {#F, [](char *t, char *, int) { return (long)L<TextToInt>(#F)(t); }}
+#define TO_INT(F) {#F, [](char *t, char *, int) { return (long)NeedHostProc<TextToInt>(#F)(t); }}
 #define PLACE_TO_INT(F) {#F, [](char *t, char *p, int) { return (long)NeedHostProc<TextPlaceToInt>(#F)(t, p); }}
 #define PLACE_TEST(F) {#F, [](char *t, char *p, int a) { return (long)NeedHostProc<PlaceTest>(#F)(t, p, a); }}
+#define INT_TO_INT(F) {#F, [](char *t, char *, int a) { return (long)NeedHostProc<TextIntToInt>(#F)(t, a); }}
 
 static const std::map<std::string, Call> &Calls() {
-  static char define[] = "#define", none[] = "zz";
   static const std::map<std::string, Call> calls = {
-      TO_TEXT(NeedHostProc, FindLineEndSkipYenmarkAsContinued), TO_TEXT(NeedHostProc, FindEffectiveSpace),
-      TO_TEXT(NeedHostProc, SkipEffectiveSpaceFromBeginning),
-      TO_TEXT(NeedHostProc, SkipEffectiveSpaceFromEndOtherwiseReturnNULL), TO_TEXT(NeedHostProc, FindSeparatorMark),
-      TO_TEXT(NeedHostProc, FindKUGIRIMARK_FOR_SAME_NAME), PLACE_TO_TEXT(FindLineHeadSkipYenmarkAsContinued),
+      TO_TEXT(FindLineEndSkipYenmarkAsContinued), TO_TEXT(FindEffectiveSpace), TO_TEXT(SkipEffectiveSpaceFromBeginning),
+      TO_TEXT(SkipEffectiveSpaceFromEndOtherwiseReturnNULL), TO_TEXT(FindSeparatorMark),
+      TO_TEXT(FindKUGIRIMARK_FOR_SAME_NAME), PLACE_TO_TEXT(FindLineHeadSkipYenmarkAsContinued),
       PLACE_TO_TEXT(SkipEffectiveSpace), PLACE_TO_TEXT(SkipNewLineOnly), INT_TO_TEXT(GetNonSpaceAfterSpaces),
-      INT_TO_TEXT(ReplaceSpaceBySpecifiedCharacter), TO_INT(NeedHostProc, IsThereLineEndIncluded),
-      TO_INT(NeedHostProc, RemoveCRNLAtEnd), TO_INT(NeedHostProc, RemoveCRNLAtHead), PLACE_TO_INT(IsSpaceOnly),
-      PLACE_TO_INT(IsSpaceOnlyAfterRightKakkoBeforeDaiKaikko), PLACE_TEST(IsTabOrSpace), PLACE_TEST(IsNewLine),
-      {"IsSpecifiedCharacterOnly",
-       [](char *t, char *, int a) { return (long)NeedHostProc<TextIntToInt>("IsSpecifiedCharacterOnly")(t, a); }},
-      {"IsDefine", [](char *t, char *p, int) { return (long)NeedHostProc<KeywordTest>("IsDefine")(t, &p); }},
-      {"FindStringByWordByWord",
-       [](char *t, char *, int) { return Offset(t, NeedHostProc<TextPlaceToText>("FindStringByWordByWord")(t, none)); }},
-      {"FindItemOnTheRightSideAfterSpecifiedWord",
-       [](char *t, char *, int) {
-         char item[520];
-         return (long)NeedHostProc<ItemFinder>("FindItemOnTheRightSideAfterSpecifiedWord")(t, define, item);
-       }},
+      INT_TO_TEXT(ReplaceSpaceBySpecifiedCharacter), TO_INT(IsThereLineEndIncluded), TO_INT(RemoveCRNLAtEnd),
+      TO_INT(RemoveCRNLAtHead), PLACE_TO_INT(IsSpaceOnly), PLACE_TO_INT(IsSpaceOnlyAfterRightKakkoBeforeDaiKaikko),
+      PLACE_TEST(IsTabOrSpace), PLACE_TEST(IsNewLine), INT_TO_INT(IsSpecifiedCharacterOnly),
       {"RemoveEndMarkInStringForOrvex",
        [](char *t, char *, int a) { return (long)NeedHostProc<EndMarkRemover>("RemoveEndMarkInStringForOrvex")(t, a, 1); }},
   };

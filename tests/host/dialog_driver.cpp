@@ -56,65 +56,52 @@ std::string ControlText(HWND dialog, int id) {
   return text;
 }
 
-// The windows that existed when closing began, and the closing timer; both
-// belong to the thread that called StartClosingNewWindows.
+// The windows that existed when closing began; written once by the thread
+// that called StartClosingNewWindows, whose timer reads it.
 static std::set<HWND> g_known;
-static UINT_PTR g_closeTimer = 0;
-
-static BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId()) ((std::vector<HWND> *)windows)->push_back(window);
-  return TRUE;
-}
-
-static std::vector<HWND> ProcessWindows() {
-  std::vector<HWND> windows;
-  EnumWindows(CollectWindow, (LPARAM)&windows);
-  return windows;
-}
 
 static bool IsDialog(HWND window) {
   char name[16];
   return GetClassNameA(window, name, sizeof name) && strcmp(name, "#32770") == 0;
 }
 
-// New, and a window the user would see or a dialog; message boxes excluded.
-static std::vector<HWND> NewWindows() {
-  std::vector<HWND> found;
-  for (HWND window : ProcessWindows())
-    if (!g_known.count(window) && (IsWindowVisible(window) || IsDialog(window)) &&
-        !(IsDialog(window) && GetDlgItem(window, 0xFFFF)))
-      found.push_back(window);
-  return found;
+// Top-level windows of this process; with `fresh`, only the new ones the
+// user would see and new dialogs, message boxes excluded.
+static std::vector<HWND> ProcessWindows(bool fresh) {
+  std::pair<std::vector<HWND>, bool> found = {{}, fresh};
+  EnumWindows([](HWND window, LPARAM found) {
+    auto &list = *(std::pair<std::vector<HWND>, bool> *)found;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    bool dialog = IsDialog(window);
+    if (process == GetCurrentProcessId() &&
+        (!list.second || (!g_known.count(window) && (IsWindowVisible(window) || dialog) &&
+                          !(dialog && GetDlgItem(window, 0xFFFF)))))
+      list.first.push_back(window);
+    return TRUE;
+  }, (LPARAM)&found);
+  return found.first;
 }
 
 static void CALLBACK CloseNewOnes(HWND, UINT, UINT_PTR, DWORD) {
   EndMenu();
-  for (HWND window : NewWindows()) {
+  for (HWND window : ProcessWindows(true)) {
     if (IsDialog(window)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     PostMessageA(window, WM_CLOSE, 0, 0);
   }
 }
 
 void StartClosingNewWindows() {
-  StopClosingNewWindows();
-  std::vector<HWND> windows = ProcessWindows();
+  std::vector<HWND> windows = ProcessWindows(false);
   g_known.insert(windows.begin(), windows.end());
-  g_closeTimer = SetTimer(0, 0, 100, CloseNewOnes);
+  SetTimer(0, 0, 100, CloseNewOnes);
 }
 
 int CloseLeftoverWindows() {
-  std::vector<HWND> left = NewWindows();
+  std::vector<HWND> left = ProcessWindows(true);
   for (HWND window : left) {
     if (GetWindowThreadProcessId(window, 0) == GetCurrentThreadId()) DestroyWindow(window);
     else PostMessageA(window, WM_CLOSE, 0, 0);
   }
   return (int)left.size();
-}
-
-void StopClosingNewWindows() {
-  if (g_closeTimer) KillTimer(0, g_closeTimer);
-  g_closeTimer = 0;
-  g_known.clear();
 }

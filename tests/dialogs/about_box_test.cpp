@@ -64,12 +64,7 @@ TEST_F(AboutBox, LinesInBothLanguages) {
     EXPECT_EQ(lines[1116], HostMessageText(83, row.language));
     EXPECT_EQ(lines[1122], row.computer);
     EXPECT_EQ(lines[0], "focus on OK");
-    EXPECT_NE(lines[1115].find(" (NT "), std::string::npos) << lines[1115];
-    EXPECT_EQ(lines[1123], std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " x " +
-                               std::to_string(GetSystemMetrics(SM_CYSCREEN)));
-    std::string label = HostMessageText(82, row.language) + ":";
-    EXPECT_EQ(lines[1121].rfind(label, 0), 0u) << lines[1121];
-    EXPECT_EQ(lines[1121].back(), 'K');
+    EXPECT_EQ(lines[1121].rfind(HostMessageText(82, row.language) + ":", 0), 0u) << lines[1121];
   }
 }
 

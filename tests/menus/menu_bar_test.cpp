@@ -151,7 +151,8 @@ TEST_F(MenuBarTest, BadAddressesGiveTheFailureResult) {
   auto modify = NeedProcOf<int(__stdcall *)(LPCSTR, int, int, int, UINT)>(fresh, "ModifyMenuStringInMenu");
   auto insert = NeedProcOf<int(__stdcall *)(LPCSTR, int, int, int, int, int)>(fresh, "InsertItemsInMenu");
   EXPECT_EQ(find(0, -1), nullptr);
-  EXPECT_EQ(modify("x", 0, -1, -1, MF_BYPOSITION), 0);
+  EXPECT_EQ(modify("x", 0, -1, -1, MF_BYPOSITION), 0); // not the bar's first menu
+  EXPECT_EQ(HostReadMenuItem(GetMenu(window), 0).text, "&File");
   EXPECT_EQ(insert("x", 8, -1, 9, 32000, 0), -1);
   FreeFreshLibrary(fresh);
 }

@@ -135,6 +135,8 @@ static void ShowHelpRequests(HMODULE library, HWND window) {
   }
 }
 
+void ShowMenus(HMODULE library); // demo_menus.cpp
+
 static std::string Folder(const std::string &path) { return path.substr(0, path.find_last_of('\\') + 1); }
 
 int main() {
@@ -191,6 +193,7 @@ int main() {
            record.processId, results.nFileSizeLow);
   Print(summary);
   ShowHelpRequests(library, window);
+  ShowMenus(library);
   DestroyWindow(window);
   return 0;
 }

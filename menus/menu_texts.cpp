@@ -12,7 +12,8 @@ enum { kTailColon = ':' };
 
 // The placeholder of an empty numbered list: English "---", Japanese "無".
 static const char *const kPlaceholders[2] = {"---", "無"};
-static const char *const kRemoveFolderName[2] = {"Remove Foldername from Title Bar", "ﾀｲﾄﾙﾊﾞｰのﾌｫﾙﾀﾞ名削除"};
+static const char *const kRemoveFolderName[2] = {"Remove Foldername from Title Bar",
+                                                 "ﾀｲﾄﾙﾊﾞｰのﾌｫﾙﾀﾞ名削除"};
 static const char *const kAddFolderName[2] = {"Add Foldername to Title Bar", "ﾀｲﾄﾙﾊﾞｰにﾌｫﾙﾀﾞ名追加"};
 // The title-bar folder item: menu 2, position 8.
 enum { kTitleFolderMenu = 2, kTitleFolderPosition = 8 };

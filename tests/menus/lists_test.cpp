@@ -38,12 +38,12 @@ TEST_F(ListsTest, RecentFilesComeFirstAndAreComparedByName) {
   EXPECT_EQ(Modify("ModifyRecentFileMenu", a), 1);
   EXPECT_EQ(Modify("ModifyRecentFileMenu", b), 1);
   HMENU recent = HostMenuPopup(0, 28);
-  HostMenuItem top = HostReadMenuItem(recent, 0), next = HostReadMenuItem(recent, 1);
-  EXPECT_EQ(top.text, "&0 " + b);
-  EXPECT_EQ(next.text, "&1 " + a);
-  EXPECT_EQ(top.id, 34000);
-  EXPECT_EQ(next.id, 34001);
-  EXPECT_EQ(top.state & MFS_GRAYED, 0u);
+  for (int place : {0, 1}) {
+    HostMenuItem item = HostReadMenuItem(recent, place);
+    EXPECT_EQ(item.text, Head(place) + (place ? a : b));
+    EXPECT_EQ(item.id, 34000 + place);
+    EXPECT_EQ(item.state & MFS_GRAYED, 0u);
+  }
   std::string upper = a;
   for (char &c : upper) c = (char)toupper((unsigned char)c);
   EXPECT_EQ(Modify("ModifyRecentFileMenu", upper), 0);
@@ -151,7 +151,7 @@ TEST_F(ListsTest, TheLastDeletionLeavesThePlaceholder) {
 TEST_F(ListsTest, ActiveProjectsComeFromTheComboBox) {
   HWND combo = CreateWindowA("COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 200, 200, window, 0, 0, 0);
   for (std::string item : {std::string("p1.prj"), std::string(600, 'p'), std::string("p2.prj")})
-    SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)item.c_str());
+    SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)item.c_str()); // the long one is passed over
   EXPECT_EQ(Call<int>("UpdateAllActiveProjectMenu", 1, combo), 1);
   HMENU list = HostMenuPopup(3, 0);
   ASSERT_EQ(GetMenuItemCount(list), 2);

@@ -155,6 +155,7 @@ extern "C" int ORVEXAPI GetAppropriateKeyStringFromVkey(LPSTR buffer, int code, 
     strcpy(buffer, name);
     return code;
   }
+  if (code < 0 || code > 255) return 0;
   if (!asIs && (held & kCtrlBit)) code += kControlToLetter;
   if (!IsPrintable(code)) return 0;
   if ((flags & kUpperCase) && code >= 'a' && code <= 'z') code -= 'a' - 'A';

@@ -135,10 +135,7 @@ extern "C" int ORVEXAPI SetModifiedKeyStrokeInMenuWithoutMenuString(LPCSTR recor
   int menu, position, popup;
   int order = ReadRecord(record, copy, &shortcut, &menu, &position, &popup);
   if (order < 0) return order;
-  HMENU container;
-  int at;
-  if (!FindMenuItem(menu, position, popup, &container, &at, 0) || ReadMenuText(container, at, current) != kTextWhole)
-    return 0;
+  if (ReadItemText(menu, position, popup, current) != kTextWhole) return 0;
   char *mark = FindKugiri(current);
   MenuText built;
   if (!*shortcut) {

@@ -64,6 +64,14 @@ MenuTextRead ReadMenuText(HMENU menu, int position, char *buffer) {
   return kTextCut;
 }
 
+MenuTextRead ReadItemText(int menu, int sub, int item, char *buffer) {
+  HMENU container;
+  int position;
+  buffer[0] = 0;
+  if (!FindMenuItem(menu, sub, item, &container, &position, 0)) return kTextMissing;
+  return ReadMenuText(container, position, buffer);
+}
+
 bool WriteMenuText(HMENU menu, UINT position, BOOL byPosition, const char *text) {
   if (!menu || !text) return false;
   MENUITEMINFOA info = {};

@@ -51,22 +51,12 @@ static int CutLabelFromShortcut(char *buffer, int tail, char **cut) {
 // The item's text, read whole; false for no item or a text longer than a
 // menu text buffer.
 static bool ReadWholeItemText(int menu, int sub, int item, char *buffer) {
-  HMENU container;
-  int position;
-  if (!FindMenuItem(menu, sub, item, &container, &position, 0)) {
-    buffer[0] = 0;
-    return false;
-  }
-  return ReadMenuText(container, position, buffer) == kTextWhole;
+  return ReadItemText(menu, sub, item, buffer) == kTextWhole;
 }
 
 extern "C" int ORVEXAPI GetMenuStringFromMenu(LPSTR buffer, int menu, int sub, int item) {
   if (!buffer) return 0;
-  HMENU container;
-  int position;
-  buffer[0] = 0;
-  if (!FindMenuItem(menu, sub, item, &container, &position, 0)) return 0;
-  return ReadMenuText(container, position, buffer) != kTextMissing && buffer[0] ? 1 : 0;
+  return ReadItemText(menu, sub, item, buffer) != kTextMissing && buffer[0] ? 1 : 0;
 }
 
 // Records keep their place behind the last tab: this leaves the menu text.

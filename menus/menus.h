@@ -91,6 +91,8 @@ enum MenuTextRead { kTextMissing, kTextWhole, kTextCut };
 // Reads the text of the item at `position` into `buffer` (kMenuTextSize
 // bytes); a longer text is cut on a whole character and reported as cut.
 MenuTextRead ReadMenuText(HMENU menu, int position, char *buffer);
+// ReadMenuText of the addressed item (missing when there is none).
+MenuTextRead ReadItemText(int menu, int sub, int item, char *buffer);
 // Sets only the item's text: its identifier, state and popup stay.
 bool WriteMenuText(HMENU menu, UINT position, BOOL byPosition, const char *text);
 

@@ -21,11 +21,8 @@ static void MakeHead(char *head, int place, int noLetters) {
   char key = 0;
   if (place >= 0 && place < kDigitPlaces) key = (char)('0' + place);
   else if (!noLetters && place >= kDigitPlaces && place < kKeyedPlaces) key = (char)('A' + place - kDigitPlaces);
-  if (key) {
-    head[0] = '&', head[1] = key, head[2] = ' ', head[3] = 0;
-  } else {
-    head[0] = ' ', head[1] = 0;
-  }
+  const char keyed[kHeadSize + 1] = {'&', key, ' ', 0};
+  strcpy(head, key ? keyed : " ");
 }
 
 // Bytes of the head a text begins with: 3 after '&', else 1, never more
@@ -42,7 +39,8 @@ static size_t HeadLengthOf(const char *text) {
 extern "C" int ORVEXAPI FormatRecentFileFolderMenuString(LPSTR buffer, int number, int noLetters, int clearHead) {
   if (!buffer) return 0;
   const char *name = clearHead ? buffer + kHeadSize : buffer + HeadLengthOf(buffer);
-  if (MenuTextLength(name) >= kMenuTextSize - kHeadSize) return 0;
+  size_t room = kMenuTextSize - kHeadSize; // the name's bytes within the buffer, NUL included
+  if (strnlen(name, room) >= room) return 0;
   char head[kHeadSize + 1];
   MakeHead(head, number, noLetters);
   MenuText built;
@@ -56,6 +54,10 @@ extern "C" LPSTR ORVEXAPI GetHeadOfNameInRecentFileFolder(LPCSTR text) {
   size_t head = text[0] == '&' ? kHeadSize : 1;
   return HeadLengthOf(text) == head ? (LPSTR)text + head : 0;
 }
+
+// True when the popup holds exactly the items up to and including `first`
+// (counted wide: `first` is the host's value and may be any number).
+static bool EndsAt(HMENU popup, int first) { return (long long)GetMenuItemCount(popup) == (long long)first + 1; }
 
 static bool IsPlaceholderAt(HMENU popup, int position) {
   char text[kMenuTextSize];
@@ -90,7 +92,7 @@ static void Renumber(HMENU popup, int first, int baseId, int noLetters) {
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID;
-    info.wID = (UINT)(baseId + position - first);
+    info.wID = (UINT)baseId + (UINT)(position - first);
     if (ReadMenuText(popup, position, text) == kTextWhole &&
         FormatRecentFileFolderMenuString(text, position - first, noLetters, 0)) {
       info.fMask |= MIIM_STRING;
@@ -113,7 +115,7 @@ static bool NewItemText(const char *name, int menu, int noLetters, MenuText *bui
 }
 
 static bool ReplacesPlaceholder(HMENU popup, int first) {
-  return first >= 0 && GetMenuItemCount(popup) == first + 1 && IsPlaceholderAt(popup, first);
+  return first >= 0 && EndsAt(popup, first) && IsPlaceholderAt(popup, first);
 }
 
 // A failed Windows call is told to the user and gives 0.
@@ -163,7 +165,7 @@ extern "C" int ORVEXAPI DeleteItemFromMenu(int menu, int sub, int item, int firs
   if (!FindMenuItemOrSay(menu, sub, item, &container, &position)) return 0;
   if (!IsListItem(container, position, first)) return 0;
   bool done;
-  if (first >= 0 && position == first && GetMenuItemCount(container) == first + 1) {
+  if (first >= 0 && position == first && EndsAt(container, first)) {
     done = MakePlaceholder(container, position, kPlaceholderId);
   } else {
     done = DeleteMenu(container, (UINT)position, MF_BYPOSITION) != 0;
@@ -203,7 +205,7 @@ extern "C" int ORVEXAPI MoveMenuStringToFirstInMenu(int menu, int sub, LPCSTR na
   int position;
   if (!name || !*name || !FindMenuItemOrSay(menu, sub, -1, &container, &position)) return 0;
   int count = GetMenuItemCount(container);
-  if (count <= first + 1) return 0;
+  if ((long long)count <= (long long)first + 1) return 0;
   for (position = first > 0 ? first : 0; position < count; position++) {
     char text[kMenuTextSize];
     if (ReadMenuText(container, position, text) != kTextWhole) continue;
@@ -253,12 +255,7 @@ extern "C" int ORVEXAPI GetSubMenuNumberFromStringInMenu(int menu, int sub, LPCS
 // The buffer (kMenuTextSize bytes) receives the item's text without its
 // head; 0 for no item and for the placeholder.
 extern "C" int ORVEXAPI GetItemsFromMenu(LPSTR buffer, int menu, int sub, int item) {
-  if (!buffer) return 0;
-  HMENU container;
-  int position;
-  buffer[0] = 0;
-  if (!FindMenuItem(menu, sub, item, &container, &position, 0)) return 0;
-  if (ReadMenuText(container, position, buffer) == kTextMissing || IsMenuStringDefault(buffer)) return 0;
+  if (!buffer || ReadItemText(menu, sub, item, buffer) == kTextMissing || IsMenuStringDefault(buffer)) return 0;
   char *blank = FindSpace(buffer);
   if (blank) memmove(buffer, blank + 1, strlen(blank + 1) + 1);
   return 1;

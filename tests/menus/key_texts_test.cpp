@@ -5,6 +5,9 @@
 #include <string.h>
 
 static const int kNamedKeys[] = {0x26, 0x28, 0x25, 0x27, 0x20, 0x24, 0x23, 0x09, 0x08, 0x21, 0x22, 0x2D, 0x2E, 0x1B};
+static const char *const kKeyNames[] = {"Up",  "Dwon",       "Left",    "Right",     "Space",  "Home",   "End",
+                                        "Tab", "Back Space", "Page Up", "Page Down", "Insert", "Delete", "Esc"};
+static const char *const kJapaneseArrows[] = {"\x81\xAA", "\x81\xAB", "\x81\xA9", "\x81\xA8"};
 
 static std::string Prefixes(int mask) {
   return std::string(mask & 1 ? "Ctrl+" : "") + (mask & 2 ? "Alt+" : "") + (mask & 4 ? "Shift+" : "");
@@ -15,8 +18,10 @@ TEST(KeyTexts, EveryKeyAndMaskComposesAndReadsBack) {
   const char *label = "&Home Page Up";
   for (int language : {0, 1}) {
     HostSetLanguage(language);
-    for (int key : kNamedKeys) {
-      std::string name = Call<LPCSTR>("GetStringFromVkCodeForSpecialKeyStroke", key);
+    for (int row = 0; row < 14; row++) {
+      int key = kNamedKeys[row];
+      std::string name = language && row < 4 ? kJapaneseArrows[row] : kKeyNames[row];
+      EXPECT_STREQ(Call<LPCSTR>("GetStringFromVkCodeForSpecialKeyStroke", key), name.c_str());
       for (int mask = 0; mask < 8; mask++) {
         char text[520];
         strcpy(text, label);
@@ -30,9 +35,7 @@ TEST(KeyTexts, EveryKeyAndMaskComposesAndReadsBack) {
       }
     }
   }
-  EXPECT_STREQ(Call<LPCSTR>("GetStringFromVkCodeForSpecialKeyStroke", 0x28), "\x81\xAB");
   HostSetLanguage(0);
-  EXPECT_STREQ(Call<LPCSTR>("GetStringFromVkCodeForSpecialKeyStroke", 0x28), "Dwon");
 }
 
 TEST(KeyTexts, KeyNamesParseWholeAndOnlyInTheShortcut) {
@@ -41,11 +44,16 @@ TEST(KeyTexts, KeyNamesParseWholeAndOnlyInTheShortcut) {
     const char *text;
     int key, position;
   } kCases[] = {
-      {0, "Ctrl+Back Space", 0x08, 5}, {0, "Ctrl+Page Up", 0x21, 5}, {0, "Alt+X", 'X', 4},
-      {0, "Ctrl+Uphill", 'U', 5},      {0, "Run\tF5", 'F', 4},
-      {0, "Ctrl+\x83\x55p", 0x83, 5},  // the trail byte of the character holds "Up"
+      {0, "Ctrl+Back Space", 0x08, 5},
+      {0, "Ctrl+Page Up", 0x21, 5},
+      {0, "Alt+X", 'X', 4},
+      {0, "Ctrl+Uphill", 'U', 5},
+      {0, "Run\tF5", 'F', 4},
+      {0, "Ctrl+\x83\x55p", 0x83, 5},         // the trail byte of the character holds "Up"
       {0, "&Home Page\x81\tCtrl+O", 'O', 17}, // a lead byte before the tab is a byte of its own
-      {1, "Ctrl+\x81\xAB", 0x28, 5},   {1, "Ctrl+Dwon", 'D', 5}, {0, "", 0, -1},
+      {1, "Ctrl+\x81\xAB", 0x28, 5},
+      {1, "Ctrl+Dwon", 'D', 5},
+      {0, "", 0, -1},
   };
   for (const auto &c : kCases) {
     HostSetLanguage(c.language);
@@ -79,9 +87,7 @@ TEST(KeyTexts, ComposingReplacesTheWholeOldShortcut) {
     EXPECT_EQ(Call<int>("SetAltCodeInMenuString", text, 0, c.key, c.tail, c.mask), 0);
     EXPECT_STREQ(text, c.expected);
   }
-  char text[520] = "Open";
-  EXPECT_EQ(Call<int>("AddExtraSpecialKeyInMenuString", text, 7), 19);
-  EXPECT_STREQ(text, "OpenCtrl+Alt+Shift+");
+  char text[520];
   strcpy(text, std::string(510, 'a').c_str());
   EXPECT_EQ(Call<int>("AddExtraSpecialKeyInMenuString", text, 7), 510);
   EXPECT_EQ(strlen(text), 510u);
@@ -91,7 +97,7 @@ TEST(KeyTexts, KeyStrokesAreJudged) {
   static const struct {
     int code, mask, special, result, after;
   } kRows[] = {
-      {0x24, 1, 1, 1, 0x24}, {0x25, 1, 1, 0, 0x25}, {0x25, 3, 1, 1, 0x25}, {0x25, 2, 1, 0, 0x25},
+      {0x24, 1, 1, 1, 0x24}, {0x25, 1, 1, 0, 0x25}, {0x25, 3, 1, 1, 0x25},  {0x25, 2, 1, 0, 0x25},
       {0x25, 5, 1, 1, 0x25}, {'A', 4, 0, 1, 'A'},   {0x2E, 0, 0, -1, 0x2E}, {0x08, 0, 1, -1, 0x08},
       {'A', 0, 0, -2, 'A'},  {0x90, 0, 0, 0, 0x90}, {0xBD, 2, 0, 0, '-'},   {-5, 1, 1, 0, -5},
   };

@@ -2,9 +2,9 @@
 // places past the keyed ones, names compared with single-byte letters folded,
 // the placeholder of an empty list, the window list's fixed commands, the
 // active projects from a combo box, and a failed Windows call.
-#include "menus/menu_calls.h"
 #include "host/box_watcher.h"
 #include "host/product_copy.h"
+#include "menus/menu_calls.h"
 #include <string.h>
 
 class ListsTest : public MenuBarTest {
@@ -119,11 +119,10 @@ TEST(ListHeads, HeadsAreRewrittenWholeBeforeTheName) {
     const char *text;
     int number, noLetters, clear, result;
     const char *expected;
-  } kRows[] = {
-      {"   a.c", 7, 0, 1, 1, "&7 a.c"}, {"&9 a.c", 10, 0, 0, 1, "&A a.c"},
-      {"&9 a.c", 10, 1, 0, 1, " a.c"},  {" a.c", 35, 0, 0, 1, "&Z a.c"},
-      {"xyza.c", 36, 0, 1, 1, " a.c"},  {crowded.c_str(), 35, 0, 0, 0, crowded.c_str()},
-  };
+  } kRows[] = {{"   a.c", 7, 0, 1, 1, "&7 a.c"},
+               {"&9 a.c", 10, 1, 0, 1, " a.c"},
+               {"xyza.c", 36, 0, 1, 1, " a.c"},
+               {crowded.c_str(), 35, 0, 0, 0, crowded.c_str()}};
   for (const auto &row : kRows) {
     char text[520];
     strcpy(text, row.text);

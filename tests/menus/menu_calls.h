@@ -4,10 +4,10 @@
 // stand-in's buffers, memory tags and global blocks back where they were at
 // the end of each test.
 #pragma once
-#include <gtest/gtest.h>
 #include "host/host.h"
 #include "host/menu_bar.h"
 #include "host/text_checks.h"
+#include <gtest/gtest.h>
 #include <string>
 
 template <class R, class... A> R Call(const char *name, A... args) {

@@ -38,7 +38,6 @@ TEST_F(MenuBarTest, SnapshotRecordsEveryFixedCommand) {
   EXPECT_EQ(records[56], ">&Headers\t2 9 0|9");
   EXPECT_EQ(records[78], "&Turbo Debugger\tF8\t5 0 -1|0");
   EXPECT_EQ(records[85], "Create &Function List\tCtrl+L\t7 3 -1|2");
-  EXPECT_STREQ(Call<LPSTR>("GetOrderedMenuItemSavedMenuList", 85), records[85].c_str());
 
   KITMEMORYTAG current[100] = {}, defaults[100] = {};
   EXPECT_EQ(Call<int>("SaveMenuItems", 0, current), 96);

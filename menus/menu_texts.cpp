@@ -48,12 +48,6 @@ static int CutLabelFromShortcut(char *buffer, int tail, char **cut) {
   return mark ? 1 : 0;
 }
 
-// The item's text, read whole; false for no item or a text longer than a
-// menu text buffer.
-static bool ReadWholeItemText(int menu, int sub, int item, char *buffer) {
-  return ReadItemText(menu, sub, item, buffer) == kTextWhole;
-}
-
 extern "C" int ORVEXAPI GetMenuStringFromMenu(LPSTR buffer, int menu, int sub, int item) {
   if (!buffer) return 0;
   return ReadItemText(menu, sub, item, buffer) != kTextMissing && buffer[0] ? 1 : 0;
@@ -115,7 +109,7 @@ extern "C" int ORVEXAPI ModifyMenuStringInMenu(LPCSTR text, int menu, int sub, i
 extern "C" int ORVEXAPI ReplaceMenuStringInMenu(LPSTR label, int menu, int sub, int item, UINT flags) {
   if (!label) return 0;
   char old[kMenuTextSize], *cut;
-  if (!ReadWholeItemText(menu, sub, item, old)) return 0;
+  if (ReadItemText(menu, sub, item, old) != kTextWhole) return 0;
   if (CutLabelFromShortcut(old, kTailColon, &cut)) {
     char mark[2] = {KugiriMark(), 0};
     MenuText built;
@@ -130,7 +124,7 @@ extern "C" int ORVEXAPI ReplaceMenuStringInMenu(LPSTR label, int menu, int sub, 
 extern "C" int ORVEXAPI AddItemToMenuStringInMenu(LPCSTR text, int menu, int sub, int item, int tail) {
   if (!text) return 0;
   char old[kMenuTextSize];
-  if (!ReadWholeItemText(menu, sub, item, old)) return 0;
+  if (ReadItemText(menu, sub, item, old) != kTextWhole) return 0;
   char *mark = FindKugiri(old);
   char *labelEnd = mark ? mark : old + strlen(old);
   char *tailStart = LastTailInLabel(old, labelEnd, tail);

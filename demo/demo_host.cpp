@@ -137,6 +137,8 @@ static void ShowHelpRequests(HMODULE library, HWND window) {
   }
 }
 
+void ShowMenus(HMODULE library); // demo_menus.cpp
+
 static std::string Folder(const std::string &path) { return path.substr(0, path.find_last_of('\\') + 1); }
 
 int main() {
@@ -194,6 +196,7 @@ int main() {
   Print(summary);
   ShowHelpRequests(library, window);
   ShowFolderListAndImportLibrary(library, work);
+  ShowMenus(library);
   ShowColourTable(library);
   DestroyWindow(window);
   return 0;

@@ -36,6 +36,11 @@ extern "C" void KITAPI FreeStringPointer(HGLOBAL handle, LPSTR buffer) {
 
 extern "C" int KITAPI KitBuffersOutstanding(void) { return g_buffersOutstanding; }
 
+// Memory tags filled and not yet released, counted like the buffers.
+static volatile LONG g_tagsOutstanding = 0;
+
+extern "C" int KITAPI KitMemoryTagsOutstanding(void) { return g_tagsOutstanding; }
+
 // Makes `block` (or a new block when 0) hold `prefixLength` bytes of its own
 // text followed by `text`, NUL-terminated. Returns the block to keep, or 0
 // when memory could not be had (the old block is then left untouched).
@@ -93,13 +98,14 @@ extern "C" int KITAPI GetMemoryTag(int mode, KITMEMORYTAG *tag, LPCSTR text) {
   tag->hMem = block;
   tag->text = copy;
   tag->size = length + 1;
+  InterlockedIncrement(&g_tagsOutstanding);
   return 1;
 }
 
 extern "C" void KITAPI FreeMemoryTag(KITMEMORYTAG *tag) {
   if (!tag || !tag->hMem) return;
   GlobalUnlock(tag->hMem);
-  GlobalFree(tag->hMem);
+  if (GlobalFree(tag->hMem) == 0) InterlockedDecrement(&g_tagsOutstanding);
   tag->hMem = 0;
   tag->text = 0;
   tag->size = 0;

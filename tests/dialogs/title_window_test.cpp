@@ -198,22 +198,6 @@ TEST_F(TitleWindow, DestroyedWithItsOwner) {
   EXPECT_FALSE(IsWindowVisible(again));
 }
 
-TEST_F(TitleWindow, CallsWithoutAWindowOrWithBadArgumentsDoNothing) {
-  HWND bad = (HWND)(INT_PTR)0x7654320;
-  for (int withWindow : {0, 1}) {
-    HideTitle();
-    ShowTitle();
-    HostProc<EnableFn>("SendEnableWindowToTitleDlg")(77777, 1);
-    HostProc<VoidFn>("SendRedrawToTitleDlg")();
-    HostProc<void(__stdcall *)(HWND)>("MoveAboutIcon")(withWindow ? nullptr : bad);
-    EXPECT_EQ(CreateTitle(bad, 123, 0, 0), withWindow ? TitleHandle() : nullptr);
-    if (!withWindow) {
-      ASSERT_NE(CreateTitle(main, 123, 0, 0), nullptr);
-    }
-  }
-  EXPECT_TRUE(IsWindowVisible(TitleHandle()));
-}
-
 // A show while showing is not allowed, with no hide before it, leaves no debt:
 // the next hide still hides the window.
 TEST_F(TitleWindow, ShowWithoutAHideLeavesTheNextHideWorking) {

@@ -1,6 +1,7 @@
 // Every export the host relies on resolves by its exact name, and the module
 // definition file and the tests' own list of exports (written from the
-// interface, with argument counts for the i686 check) agree.
+// interface, with argument counts for the i686 check and one kind per
+// argument for the hostile-input sweep) agree.
 #include <gtest/gtest.h>
 #include "host/host.h"
 #include <set>
@@ -29,8 +30,11 @@ static std::set<std::string> ListedNames() {
     for (const std::string &line : ReadLines(folder + found.cFileName)) {
       std::istringstream words(line);
       std::string name;
-      int count;
-      if (words >> name && name[0] != '#' && words >> count) names.insert(name);
+      int count, kinds = 0;
+      if (!(words >> name) || name[0] == '#' || !(words >> count)) continue;
+      names.insert(name);
+      for (std::string kind; words >> kind;) kinds++;
+      EXPECT_EQ(kinds, count) << "kinds listed for " << name;
     }
   } while (FindNextFileA(search, &found));
   FindClose(search);

@@ -1,7 +1,7 @@
 // Text scanning, Shift-JIS aware: blanks, logical lines (a real backslash
 // continues, the 5C trail byte of a two-byte character does not), keyword
-// and item finders, and the Kitlib character tests they rest on. Texts lie
-// right before a PAGE_NOACCESS page, so reading past the end crashes.
+// and item finders. Texts lie right before a PAGE_NOACCESS page, so reading
+// past the end crashes.
 #include <gtest/gtest.h>
 #include <functional>
 #include <map>
@@ -14,15 +14,12 @@ typedef char *(__stdcall *TextIntToText)(char *text, int value);
 typedef int(__stdcall *TextToInt)(char *text);
 typedef int(__stdcall *TextPlaceToInt)(char *text, char *place);
 typedef int(__stdcall *TextIntToInt)(char *text, int value);
+typedef int(__stdcall *EndMarkRemover)(char *text, int mark, int n);
 typedef int(__stdcall *PlaceTest)(char *start, char *position, int index);
 typedef int(__stdcall *KeywordTest)(char *start, char **position);
 typedef int(__stdcall *ByteTest)(int byte);
 typedef int(__stdcall *Getter)(void);
-typedef int(__stdcall *Setter)(int value);
 typedef int(__stdcall *ItemFinder)(char *line, char *word, char *item);
-typedef int(__stdcall *EndMarkRemover)(char *text, int mark, int n);
-typedef int(__stdcall *CharacterTest)(const char *start, const char *position, int character, int index);
-typedef int(__stdcall *WordTest)(const char *text, int length);
 
 static long Offset(const char *text, const char *result) { return result ? (long)(result - text) : -1; }
 
@@ -40,41 +37,25 @@ static std::string Shown(const char *text) {
 // Every scanning export called on (text, place, argument); pointers come back
 // as offsets in the text (-1 for null).
 typedef std::function<long(char *text, char *place, int argument)> Call;
-#define TO_TEXT(L, F) {#F, [](char *t, char *, int) { return Offset(t, L<TextToText>(#F)(t)); }}
+#define TO_TEXT(F) {#F, [](char *t, char *, int) { return Offset(t, NeedHostProc<TextToText>(#F)(t)); }}
 #define PLACE_TO_TEXT(F) {#F, [](char *t, char *p, int) { return Offset(t, NeedHostProc<TextPlaceToText>(#F)(t, p)); }}
 #define INT_TO_TEXT(F) {#F, [](char *t, char *, int a) { return Offset(t, NeedHostProc<TextIntToText>(#F)(t, a)); }}
-#define TO_INT(L, F) {#F, [](char *t, char *, int) { return (long)L<TextToInt>(#F)(t); }}
+#define TO_INT(F) {#F, [](char *t, char *, int) { return (long)NeedHostProc<TextToInt>(#F)(t); }}
 #define PLACE_TO_INT(F) {#F, [](char *t, char *p, int) { return (long)NeedHostProc<TextPlaceToInt>(#F)(t, p); }}
 #define PLACE_TEST(F) {#F, [](char *t, char *p, int a) { return (long)NeedHostProc<PlaceTest>(#F)(t, p, a); }}
+#define INT_TO_INT(F) {#F, [](char *t, char *, int a) { return (long)NeedHostProc<TextIntToInt>(#F)(t, a); }}
 
 static const std::map<std::string, Call> &Calls() {
-  static char define[] = "#define", none[] = "zz";
   static const std::map<std::string, Call> calls = {
-      TO_TEXT(NeedHostProc, FindLineEndSkipYenmarkAsContinued), TO_TEXT(NeedHostProc, FindEffectiveSpace),
-      TO_TEXT(NeedHostProc, SkipEffectiveSpaceFromBeginning),
-      TO_TEXT(NeedHostProc, SkipEffectiveSpaceFromEndOtherwiseReturnNULL), TO_TEXT(NeedHostProc, FindSeparatorMark),
-      TO_TEXT(NeedHostProc, FindKUGIRIMARK_FOR_SAME_NAME), TO_TEXT(NeedKitProc, FindLineEnd),
-      TO_TEXT(NeedKitProc, FindSpace), PLACE_TO_TEXT(FindLineHeadSkipYenmarkAsContinued),
+      TO_TEXT(FindLineEndSkipYenmarkAsContinued), TO_TEXT(FindEffectiveSpace), TO_TEXT(SkipEffectiveSpaceFromBeginning),
+      TO_TEXT(SkipEffectiveSpaceFromEndOtherwiseReturnNULL), TO_TEXT(FindSeparatorMark),
+      TO_TEXT(FindKUGIRIMARK_FOR_SAME_NAME), PLACE_TO_TEXT(FindLineHeadSkipYenmarkAsContinued),
       PLACE_TO_TEXT(SkipEffectiveSpace), PLACE_TO_TEXT(SkipNewLineOnly), INT_TO_TEXT(GetNonSpaceAfterSpaces),
-      INT_TO_TEXT(ReplaceSpaceBySpecifiedCharacter), TO_INT(NeedHostProc, IsThereLineEndIncluded),
-      TO_INT(NeedHostProc, RemoveCRNLAtEnd), TO_INT(NeedHostProc, RemoveCRNLAtHead),
-      TO_INT(NeedKitProc, DeleteSpaceAtBeginning), TO_INT(NeedKitProc, DeleteSpaceAtEnd), PLACE_TO_INT(IsSpaceOnly),
-      PLACE_TO_INT(IsSpaceOnlyAfterRightKakkoBeforeDaiKaikko), PLACE_TEST(IsTabOrSpace), PLACE_TEST(IsNewLine),
-      {"IsSpecifiedCharacterOnly",
-       [](char *t, char *, int a) { return (long)NeedHostProc<TextIntToInt>("IsSpecifiedCharacterOnly")(t, a); }},
-      {"IsDefine", [](char *t, char *p, int) { return (long)NeedHostProc<KeywordTest>("IsDefine")(t, &p); }},
-      {"FindStringByWordByWord",
-       [](char *t, char *, int) { return Offset(t, NeedHostProc<TextPlaceToText>("FindStringByWordByWord")(t, none)); }},
-      {"FindItemOnTheRightSideAfterSpecifiedWord",
-       [](char *t, char *, int) {
-         char item[520];
-         return (long)NeedHostProc<ItemFinder>("FindItemOnTheRightSideAfterSpecifiedWord")(t, define, item);
-       }},
+      INT_TO_TEXT(ReplaceSpaceBySpecifiedCharacter), TO_INT(IsThereLineEndIncluded), TO_INT(RemoveCRNLAtEnd),
+      TO_INT(RemoveCRNLAtHead), PLACE_TO_INT(IsSpaceOnly), PLACE_TO_INT(IsSpaceOnlyAfterRightKakkoBeforeDaiKaikko),
+      PLACE_TEST(IsTabOrSpace), PLACE_TEST(IsNewLine), INT_TO_INT(IsSpecifiedCharacterOnly),
       {"RemoveEndMarkInStringForOrvex",
        [](char *t, char *, int a) { return (long)NeedHostProc<EndMarkRemover>("RemoveEndMarkInStringForOrvex")(t, a, 1); }},
-      {"IsCharacterFound",
-       [](char *t, char *p, int a) { return (long)NeedKitProc<CharacterTest>("IsCharacterFound")(t, p, a, 1); }},
-      {"IsWordFound", [](char *t, char *, int) { return (long)NeedKitProc<WordTest>("IsWordFound")(t, 7); }},
   };
   return calls;
 }
@@ -110,8 +91,6 @@ static const ScanCase kCases[] = {
     {"ReplaceSpaceBySpecifiedCharacter", "  a b ", 0, ';', 0, "a;b;"},
     {"ReplaceSpaceBySpecifiedCharacter", "a\t\r\nb", 0, ';', 0, "a;b"},
     {"ReplaceSpaceBySpecifiedCharacter", "\x95\x5c", 0, ';', 0},
-    {"DeleteSpaceAtBeginning", " \t ab ", 0, 0, 3, "ab "}, {"DeleteSpaceAtBeginning", "\r\n x", 0, 0, 0},
-    {"DeleteSpaceAtEnd", "\x95 ", 0, 0, 1, "\x95"}, {"DeleteSpaceAtEnd", "a\r\n ", 0, 0, 1, "a\r\n"},
     // Logical lines: CR LF, lone CR and lone LF; 表 and ソ end in 5C.
     {"FindLineEndSkipYenmarkAsContinued", "a \\ \r\nb\r\nc", 0, 0, 7},
     {"FindLineEndSkipYenmarkAsContinued", "a\\\nb\nc", 0, 0, 4},
@@ -147,7 +126,7 @@ static char *Guarded(const std::string &function, const char *text) {
   return function.compare(0, 11, "IsSpaceOnly") == 0 ? GuardedReadOnlyText(text) : GuardedText(text);
 }
 
-TEST(Scanning, CasesAndNullTexts) {
+TEST(Scanning, Cases) {
   for (const ScanCase &c : kCases) {
     SCOPED_TRACE(std::string(c.function) + " on " + Shown(c.text) + " at " + std::to_string(c.place));
     const Call &call = Calls().at(c.function);
@@ -156,54 +135,8 @@ TEST(Scanning, CasesAndNullTexts) {
     EXPECT_STREQ(text, c.after ? c.after : c.text);
     FreeGuarded(text);
   }
-  for (const char *name : {"FindEffectiveSpace", "SkipEffectiveSpace", "GetNonSpaceAfterSpaces",
-                           "FindLineEndSkipYenmarkAsContinued", "ReplaceSpaceBySpecifiedCharacter"})
-    EXPECT_EQ(Calls().at(name)(nullptr, nullptr, 0), -1) << name;
-  for (const char *name : {"IsSpaceOnly", "RemoveCRNLAtEnd", "DeleteSpaceAtEnd", "RemoveEndMarkInStringForOrvex"})
-    EXPECT_EQ(Calls().at(name)(nullptr, nullptr, ';'), 0) << name;
   char text[] = "ab";
   EXPECT_EQ(NeedHostProc<TextPlaceToText>("FindLineHeadSkipYenmarkAsContinued")(text + 1, text), nullptr);
-}
-
-// Every walker on texts ending in a lone lead byte right before the guard
-// page: a two-byte step that took the NUL for a second byte would crash.
-TEST(Scanning, LoneLeadByteAtTheEnd) {
-  static const char *texts[] = {"\x95", "#define \x95", "a \\ \x95", "#define\x95", "x:y;\x95"};
-  for (const auto &entry : Calls())
-    for (const char *original : texts) {
-      SCOPED_TRACE(entry.first + " on " + Shown(original));
-      char *text = Guarded(entry.first, original);
-      entry.second(text, text + strlen(text) - 1, 1);
-      FreeGuarded(text);
-    }
-}
-
-// A byte is a character of its own unless it is the second byte of a
-// two-byte character, decided without walking from the text start.
-TEST(Scanning, KitlibCharacterTests) {
-  static const struct {
-    const char *text;
-    int position, character, index, expected;
-  } cases[] = {{"\x95\x5c", 0, '\\', 1, 0},     {"\x81\x81\x5c", 2, '\\', 0, 1}, {"\x81\x81\x81\x5c", 3, '\\', 0, 0},
-               {"\x95\n\x5c", 2, '\\', 0, 1},   {"ab", 0, 'a', -1, 0},           {"ab", 1, 'x', 5, 0}};
-  auto found = NeedKitProc<CharacterTest>("IsCharacterFound");
-  for (const auto &c : cases) {
-    char *text = GuardedText(c.text);
-    EXPECT_EQ(found(text, text + c.position, c.character, c.index), c.expected) << Shown(c.text) << " at " << c.position;
-    FreeGuarded(text);
-  }
-  EXPECT_EQ(found(0, "a", 'a', 0), 0);
-  static const struct {
-    const char *function;
-    int on[2], off[2];
-  } ranges[] = {{"__myIskanji", {0x81, 0xFC}, {0xA0, 0xDF}},
-                {"__myIskanji2", {0x40, 0xFC}, {0x7F, 0xFD}},
-                {"IsLineStartOrEnd", {'\r', 0x10A}, {' ', '\t'}}};
-  for (const auto &r : ranges)
-    for (int i = 0; i < 2; i++) {
-      EXPECT_NE(NeedKitProc<ByteTest>(r.function)(r.on[i]), 0) << r.function << " " << r.on[i];
-      EXPECT_EQ(NeedKitProc<ByteTest>(r.function)(r.off[i]), 0) << r.function << " " << r.off[i];
-    }
 }
 
 TEST(Scanning, KeywordAtAPlace) {
@@ -228,9 +161,6 @@ TEST(Scanning, KeywordAtAPlace) {
     EXPECT_EQ(position - text, c.movedTo) << c.function << " on " << Shown(c.text);
     FreeGuarded(text);
   }
-  char text[] = "#define x", *position = 0;
-  EXPECT_EQ(NeedHostProc<KeywordTest>("IsDefine")(text, &position), 0);
-  EXPECT_EQ(NeedHostProc<KeywordTest>("IsDefine")(text, 0), 0);
   auto boundary = NeedHostProc<ByteTest>("IsStringStartOrEndInDll");
   for (int byte : std::initializer_list<int>{0, ' ', '\v', '(', '~', '@', '[', '`'}) EXPECT_EQ(boundary(byte), 1) << byte;
   for (int byte : std::initializer_list<int>{'#', '_', 'a', '5', 0x95, -107 /* signed 0x95 */, 0x1F, 0x7F}) EXPECT_EQ(boundary(byte), 0) << byte;
@@ -265,29 +195,9 @@ TEST(Scanning, ItemAfterAWord) {
     EXPECT_EQ(NeedHostProc<Getter>("GetMovedCurPositionBySpacesDeleted")(), 0);
     FreeGuarded(line);
   }
-  char item[520] = "old";
-  EXPECT_EQ(find(0, word, item), 0);
-  EXPECT_STREQ(item, "");
-  EXPECT_EQ(find(word, word, 0), 0);
-  for (std::string unit : {"A", "\x88\x9f"}) {
-    std::string text = "#define ";
-    while (text.size() < 8 + 600) text += unit;
-    char *guarded = GuardedReadOnlyText(text.c_str());
-    char buffer[1024];
-    memset(buffer, 'Q', sizeof buffer);
-    EXPECT_EQ(find(guarded, word, buffer), 1);
-    EXPECT_EQ(std::string(buffer), text.substr(8, 520 - unit.size()));
-    EXPECT_EQ(std::string(buffer + 520, 504), std::string(504, 'Q')) << "written past 520 bytes";
-    FreeGuarded(guarded);
-  }
-}
-
-TEST(Scanning, SeparatorKillFlags) {
-  for (auto names : {std::make_pair("GetKillKUGIRI_MARK_UNDERLINE", "SetKillKUGIRI_MARK_UNDERLINE"),
-                     std::make_pair("IsKillKUGIRI_MARK_SHARP", "SetKillKUGIRI_MARK_SHARP")}) {
-    EXPECT_EQ(NeedHostProc<Getter>(names.first)(), 1) << names.first << " at load";
-    EXPECT_EQ(NeedHostProc<Setter>(names.second)(0), 0);
-    EXPECT_EQ(NeedHostProc<Getter>(names.first)(), 0);
-    NeedHostProc<Setter>(names.second)(1);
-  }
+  std::string text = "#define ";
+  while (text.size() < 8 + 600) text += "\x88\x9f";
+  char buffer[520];
+  EXPECT_EQ(find(&text[0], word, buffer), 1);
+  EXPECT_EQ(std::string(buffer), text.substr(8, 518)) << "cut on a whole character";
 }

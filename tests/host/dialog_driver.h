@@ -21,3 +21,14 @@ void PressButton(HWND dialog, int id);
 // dialogs it opens included), so an action can check what it did.
 void ClickNow(HWND dialog, int id);
 std::string ControlText(HWND dialog, int id);
+
+// Closes, for good, every window that the process opens from now on, from a
+// thread timer of the calling thread, so also inside the modal loop of a
+// dialog, a box or a menu: a new dialog is sent IDCANCEL and WM_CLOSE, any
+// other new window WM_CLOSE, and an open menu ends. Only visible windows and
+// dialogs count; message boxes are left to the box watcher.
+void StartClosingNewWindows();
+// After a call: destroys the new windows of the calling thread that are still
+// there (a modeless window may ignore both messages) and asks those of other
+// threads to close. Answers how many there were.
+int CloseLeftoverWindows();

@@ -26,12 +26,16 @@ protected:
   OnHelpFn onHelp = nullptr;
 };
 
+// The eleven commands; only the low 16 bits name one, and any other number
+// opens nothing.
 TEST_F(HelpMenu, EachHelpCommandOpensItsFileAtItsTopic) {
   const struct { WPARAM command; const char *file, *helpCommand, *topic; } rows[] = {
-      {40022, "ORVEX.HLP", "11", "0"},    {40023, "ORVEXC.HLP", "11", "0"},
-      {40046, "ORVEX.HLP", "1", "49165"},
-      {0xABCD0000 | 40149, "OPTHELP.HLP", "1", "49148"}, // only the low 16 bits name the command
-      {40024, 0, 0, 0}, {0, 0, 0, 0}, {0x10000, 0, 0, 0},
+      {40022, "ORVEX.HLP", "11", "0"},       {40023, "ORVEXC.HLP", "11", "0"},
+      {40046, "ORVEX.HLP", "1", "49165"},    {40125, "ORVEX.HLP", "1", "49149"},
+      {40139, "ORVEX.HLP", "1", "49203"},    {0xABCD0000 | 40149, "OPTHELP.HLP", "1", "49148"},
+      {40158, "ORVEX.HLP", "1", "49207"},    {40176, "ORVEX.HLP", "1", "49168"},
+      {40183, "ORVEX.HLP", "1", "49213"},    {40230, "ORVEX.HLP", "1", "49220"},
+      {40232, "ORVEX.HLP", "1", "49222"},    {40024, 0, 0, 0},
   };
   for (const auto &row : rows) {
     JournalClear();

@@ -1,6 +1,6 @@
-// The settings cells as exports/settings.txt lists them, sorted into shapes by
-// their argument counts: load values, storage of their own, bad indexes; and
-// the cells with behaviour of their own.
+// The settings cells as exports/settings.txt lists them: their load values,
+// the options' slots and build modes with nothing reached from outside them;
+// and the cells with behaviour of their own.
 #include <gtest/gtest.h>
 #include "host/fresh_library.h"
 #include "host/host.h"
@@ -26,21 +26,17 @@ struct SavedRecord {
 typedef SavedRecord(__stdcall *SavedRecordGetter)(int index);
 typedef void(__stdcall *SavedRecordSetter)(int index, const SavedRecord *record);
 
-enum CellShape { SingleColumn, TwoColumn, SlotOnly, Flag, Value };
-
-struct ListedCell {
-  std::string name; // without the Is/Get/Set prefix
-  CellShape shape;
-  bool masked;      // a flag whose getter takes a mask of bits
-  FARPROC get, set; // null when the library lacks the export
-};
-
-// One readable place: slot and mode of an option (a single-column one reads
-// under both modes), 0 and 0 for the other cells.
-struct CellPlace {
-  const ListedCell *cell;
-  int slot, mode;
-};
+// The listed names with their argument counts.
+static std::map<std::string, int> Listed() {
+  std::map<std::string, int> counts;
+  for (const std::string &line : ReadLines(std::string(ORVEX_EXPORTS_DIR) + "/settings.txt")) {
+    std::istringstream words(line);
+    std::string name;
+    int count;
+    if (words >> name && name[0] != '#' && words >> count) counts[name] = count;
+  }
+  return counts;
+}
 
 // The options kept per slot and build mode; the counts cannot tell them apart.
 static const char *const kTwoColumn[] = {
@@ -50,89 +46,6 @@ static const char *const kTwoColumn[] = {
     "UserObjLibFile",
 };
 
-static bool IsOption(const ListedCell &cell) { return cell.shape <= SlotOnly; }
-
-// The shape of a getter and setter pair by their counts; false for exports
-// that are not a cell's pair.
-static bool ShapeOf(bool is, const std::string &name, int getCount, int setCount, ListedCell *cell) {
-  cell->masked = is && getCount == 1 && setCount == 1;
-  if (!is && getCount == 0 && setCount == 1) cell->shape = Value;
-  else if (is && (getCount == 0 || cell->masked)) cell->shape = Flag;
-  else if (is && getCount == 1 && setCount == 2) cell->shape = SlotOnly;
-  else if (is && getCount == 2 && setCount == 3)
-    cell->shape = std::count(std::begin(kTwoColumn), std::end(kTwoColumn), name) ? TwoColumn : SingleColumn;
-  else return false;
-  return true;
-}
-
-static std::vector<ListedCell> ListedCells(HMODULE module) {
-  std::map<std::string, int> counts;
-  for (const std::string &line : ReadLines(std::string(ORVEX_EXPORTS_DIR) + "/settings.txt")) {
-    std::istringstream words(line);
-    std::string name;
-    int count;
-    if (words >> name && name[0] != '#' && words >> count) counts[name] = count;
-  }
-  std::vector<ListedCell> cells;
-  for (const auto &entry : counts) {
-    bool is = entry.first.rfind("Is", 0) == 0;
-    if (!is && entry.first.rfind("Get", 0) != 0) continue;
-    ListedCell cell = {entry.first.substr(is ? 2 : 3), Flag, false, 0, 0};
-    auto setter = counts.find("Set" + cell.name);
-    if (setter == counts.end() || !ShapeOf(is, cell.name, entry.second, setter->second, &cell)) continue;
-    cell.get = HostFind(module, entry.first.c_str());
-    cell.set = HostFind(module, setter->first.c_str());
-    cells.push_back(cell);
-  }
-  return cells;
-}
-
-static std::vector<CellPlace> CellPlaces(const std::vector<ListedCell> &cells) {
-  std::vector<CellPlace> places;
-  for (const ListedCell &cell : cells)
-    for (int slot = 0; slot < (IsOption(cell) ? 2 : 1); ++slot)
-      for (int mode = 0; mode < (cell.shape <= TwoColumn ? 2 : 1); ++mode) places.push_back({&cell, slot, mode});
-  return places;
-}
-
-static int ReadCell(const ListedCell &cell, int slot, int mode) {
-  if (cell.shape <= TwoColumn) return reinterpret_cast<GetSlotMode>(cell.get)(slot, mode);
-  if (cell.shape == SlotOnly || cell.masked) return reinterpret_cast<IntOfInt>(cell.get)(cell.masked ? -1 : slot);
-  return reinterpret_cast<GetPlain>(cell.get)();
-}
-
-static void WriteCell(const ListedCell &cell, int value, int slot, int mode) {
-  if (cell.shape <= TwoColumn) reinterpret_cast<SetValueSlotMode>(cell.set)(value, slot, mode);
-  else if (cell.shape == SlotOnly) reinterpret_cast<SetSlotValue>(cell.set)(slot, value);
-  else reinterpret_cast<VoidOfInt>(cell.set)(value);
-}
-
-// Compares every place with its expected value; reports the first mismatch.
-static void ExpectPlaces(const std::vector<CellPlace> &places, const std::vector<int> &expected, const char *when) {
-  ASSERT_EQ(places.size(), expected.size());
-  for (size_t i = 0; i < places.size(); ++i) {
-    int value = ReadCell(*places[i].cell, places[i].slot, places[i].mode);
-    if (value != expected[i]) {
-      ADD_FAILURE() << when << ": " << places[i].cell->name << " slot " << places[i].slot << " mode "
-                    << places[i].mode << " reads " << value << ", expected " << expected[i];
-      return;
-    }
-  }
-}
-
-// Writes a distinct value (1000 and up) into every place and returns what each
-// must read. A single-column option is written once per slot, under mode 1,
-// and must read the same under both modes.
-static std::vector<int> FillDistinct(const std::vector<CellPlace> &places) {
-  std::vector<int> expected(places.size());
-  for (size_t i = 0; i < places.size(); ++i) {
-    bool single = places[i].cell->shape == SingleColumn;
-    expected[i] = single && places[i].mode == 1 ? expected[i - 1] : 1000 + int(i);
-    if (!single || places[i].mode == 0) WriteCell(*places[i].cell, expected[i], places[i].slot, single ? 1 : places[i].mode);
-  }
-  return expected;
-}
-
 static const struct { const char *name; int value; } kNonZeroAtLoad[] = {
     {"PreviousProjectOpen", 1}, {"PreviousSrcfileOpen", 1},      {"CloseAllEditors", 1},
     {"CloseTitleWindow", 1},    {"FirstNoticeForWarning", 1},    {"EditorIndent", 1},
@@ -141,52 +54,58 @@ static const struct { const char *name; int value; } kNonZeroAtLoad[] = {
     {"HeaderDetection", 1},     {"CheckNewerVersionAtStartup", 1},
 };
 
-// Every shape whole in the list, and every cell at its load value.
+// Every cell and record read at load from a fresh copy: the options 0 in
+// every slot and mode.
 TEST(SettingsStore, EveryCellAtLoad) {
   HMODULE fresh = LoadFreshLibrary();
   ASSERT_TRUE(fresh);
-  std::vector<ListedCell> cells = ListedCells(fresh);
-  // Flags: 72 of the environment (the frame exports the focus guard's) and
-  // the library-creation mask, read like the bit-set flag.
-  static const struct { CellShape shape; long count; } kCounts[] = {
-      {SingleColumn, 44}, {TwoColumn, 19}, {SlotOnly, 4}, {Flag, 73}, {Value, 13}};
-  for (const auto &row : kCounts)
-    EXPECT_EQ(std::count_if(cells.begin(), cells.end(), [&](const ListedCell &c) { return c.shape == row.shape; }),
-              row.count) << "shape " << row.shape;
-  std::vector<CellPlace> places = CellPlaces(cells);
-  std::vector<int> expected;
-  for (const CellPlace &place : places) {
-    expected.push_back(0);
+  for (const auto &entry : Listed()) {
+    const std::string &name = entry.first;
+    if (name.rfind("Is", 0) != 0 && (name.rfind("Get", 0) != 0 || entry.second)) continue; // not the record
+    FARPROC get = HostFind(fresh, name.c_str());
+    int expected = 0, value = 0;
     for (const auto &row : kNonZeroAtLoad)
-      if (place.cell->name == row.name) expected.back() = row.value;
+      if (name.substr(name[0] == 'I' ? 2 : 3) == row.name) expected = row.value;
+    if (entry.second == 0) value = ((GetPlain)get)();
+    else if (entry.second == 2)
+      for (int place = 0; place < 4; place++) value |= ((GetSlotMode)get)(place / 2, place % 2);
+    else if (name != "IsCreateLibEnabled" && name != "IsForcedToCreateLibEnabledByProjectSetting")
+      value = ((IntOfInt)get)(name == "IsRegistryItemAltered" ? -1 : 1);
+    EXPECT_EQ(value, expected) << name;
   }
-  ExpectPlaces(places, expected, "at load");
-  EXPECT_EQ(reinterpret_cast<IntOfInt>(HostFind(fresh, "IsCreateLibEnabled"))(0), 1);
+  EXPECT_EQ(((IntOfInt)HostFind(fresh, "IsCreateLibEnabled"))(0), 1);
   auto getRecord = reinterpret_cast<SavedRecordGetter>(HostFind(fresh, "GetDlgSavedFileInfo"));
   for (int index = 0; index < 3; ++index) EXPECT_EQ(getRecord(index), SavedRecord{}) << "record " << index;
   FreeFreshLibrary(fresh);
 }
 
-// A single-column or slot-only option takes no mode, so with its slot in
-// range it is written and read whatever the mode.
-TEST(SettingsStore, EveryCellIsItsOwnAndIndexesOutsideReachNoOther) {
-  static const struct { int slot, mode; bool slotInRange; } kBadIndexes[] = {
-      {2, 0, false}, {-1, 1, false}, {INT_MIN, 0, false}, {0, 2, true}, {1, -1, true}};
-  std::vector<ListedCell> cells = ListedCells(HostLibrary());
-  std::vector<CellPlace> places = CellPlaces(cells);
-  std::vector<int> expected = FillDistinct(places);
-  ExpectPlaces(places, expected, "after one distinct value in every cell");
-  for (const ListedCell &cell : cells) {
-    if (!IsOption(cell)) continue;
-    for (const auto &bad : kBadIndexes) {
-      bool reaches = bad.slotInRange && cell.shape != TwoColumn;
-      WriteCell(cell, -7, bad.slot, bad.mode);
-      for (size_t i = 0; i < places.size(); ++i)
-        if (reaches && places[i].cell == &cell && places[i].slot == bad.slot) expected[i] = -7;
-      EXPECT_EQ(ReadCell(cell, bad.slot, bad.mode), reaches ? -7 : 0)
-          << cell.name << " slot " << bad.slot << " mode " << bad.mode;
+// A two-column option keeps one value per slot and build mode, a
+// single-column one ignores the mode and a slot-only one takes the slot
+// first; a slot or mode outside 0 and 1 writes nothing and reads 0.
+TEST(SettingsStore, OptionsBySlotAndModeAndNothingOutside) {
+  std::map<std::string, int> listed = Listed();
+  for (const auto &entry : listed) {
+    if (entry.first.rfind("Is", 0) != 0 || (entry.second != 2 && listed["Set" + entry.first.substr(2)] != 2)) continue;
+    std::string name = entry.first.substr(2), setter = "Set" + name;
+    if (entry.second == 1) { // slot only
+      auto is = NeedHostProc<IntOfInt>(entry.first.c_str());
+      auto set = NeedHostProc<SetSlotValue>(setter.c_str());
+      set(0, 5), set(1, 6), set(2, -7), set(-1, -7), set(INT_MIN, -7);
+      EXPECT_TRUE(is(0) == 5 && is(1) == 6 && is(2) == 0 && is(-1) == 0) << name;
+      continue;
     }
-    ExpectPlaces(places, expected, ("after writing " + cell.name + " out of range").c_str());
+    auto is = NeedHostProc<GetSlotMode>(entry.first.c_str());
+    auto set = NeedHostProc<SetValueSlotMode>(setter.c_str());
+    bool two = std::count(std::begin(kTwoColumn), std::end(kTwoColumn), name) > 0;
+    for (int slot : {0, 1})
+      for (int mode : {0, 1}) set(10 * slot + mode + 1, slot, mode);
+    set(-7, 2, 0), set(-7, -1, 1), set(-7, INT_MIN, 0);
+    if (two) set(-7, 0, 2), set(-7, 1, -1);
+    for (int slot : {0, 1})
+      for (int mode : {0, 1})
+        EXPECT_EQ(is(slot, mode), 10 * slot + (two ? mode + 1 : 2)) << name << " slot " << slot << " mode " << mode;
+    EXPECT_EQ(is(2, 0) | is(-1, 1), 0) << name;
+    EXPECT_EQ(is(0, 2), two ? 0 : 2) << name;
   }
 }
 
@@ -209,11 +128,11 @@ TEST(SettingsStore, CreateLibMask) {
   set(0);
 }
 
-static int ReadNamed(const char *name) {
-  static const std::vector<ListedCell> cells = ListedCells(HostLibrary());
-  for (const ListedCell &cell : cells)
-    if (cell.name == name && cell.get) return ReadCell(cell, 0, 0);
-  return INT_MIN + 1;
+// The whole cell of a flag or value.
+static int ReadNamed(const std::string &name) {
+  if (FARPROC get = HostFind(HostLibrary(), ("Get" + name).c_str())) return ((GetPlain)get)();
+  if (name == "RegistryItemAltered") return HostProc<IntOfInt>("IsRegistryItemAltered")(-1);
+  return HostProc<GetPlain>(("Is" + name).c_str())();
 }
 
 // Steps on the left edge (at least 3) and the bit-set cells, each followed

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
 #include "host/dialog_driver.h"
+#include "host/menu_bar.h"
 #include "host/product_copy.h"
 #include <algorithm>
 
@@ -196,4 +197,52 @@ TEST_F(EditorLists, WindowListOfEmptyAndLoopingChains) {
     EXPECT_LE(count, head ? 4096u : 0u);
     EXPECT_EQ(enabled, "000");
   }
+}
+
+// The recent-list editor on the host's menu bar: lines with their index and
+// "X " for an entry that is no longer a file; one deletion keeps the order
+// and numbers the rest from the list's base (34000 for files, 35000 for
+// projects), a deleted file's entry comes back plain and a name holding "X "
+// whole; "Delete &All" leaves the placeholder; Cancel leaves the menu alone.
+TEST_F(EditorLists, RecentListEditor) {
+  std::string folder = TempFolder() + "\\orvex recent " + std::to_string(GetCurrentProcessId()) + "\\";
+  CreateDirectoryA(folder.c_str(), 0);
+  std::string a = folder + "a.c", gone = folder + "gone.c", xb = folder + "X b.c", c = folder + "c.c";
+  const struct { int sub; std::vector<int> clicks; int end, result; std::vector<std::string> want; } rows[] = {
+      {28, {kClose}, IDOK, 0, {"&0 " + gone, "&1 " + xb, "&2 " + c}},
+      {28, {kOpen}, IDOK, 0, {"---"}},
+      {28, {kClose}, kSave, 1, {"&0 " + a, "&1 " + gone, "&2 " + xb, "&3 " + c}},
+      {29, {}, IDOK, 0, {"&0 " + a, "&1 " + gone, "&2 " + xb, "&3 " + c}},
+  };
+  for (const auto &row : rows) {
+    ASSERT_EQ(HostProc<int(__stdcall *)(HWND)>("RetriveAllMainMenu")(HostBuildMenuBar()), 1);
+    for (const std::string &name : {c, xb, gone, a}) {
+      CloseHandle(CreateFileA(name.c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0));
+      HostProc<int(__stdcall *)(const char *)>(row.sub == 28 ? "ModifyRecentFileMenu" : "ModifyRecentProjectMenu")(name.c_str());
+    }
+    DeleteFileA(gone.c_str());
+    std::vector<std::string> lines;
+    std::string enabled;
+    DriveDialogs(kList, [&](HWND dialog) {
+      lines = ListLines(dialog);
+      enabled = Enabled(dialog) + (IsWindowEnabled(GetDlgItem(dialog, IDOK)) ? "1" : "0");
+      SendDlgItemMessageA(dialog, kList, LB_SETCURSEL, 0, 0);
+      for (int id : row.clicks) SendMessageA(dialog, WM_COMMAND, id, 0);
+      PressButton(dialog, row.end);
+    });
+    EXPECT_EQ(HostProc<int(__stdcall *)(HWND, int, int, int)>("OpenEditRecentFileFolderDialog")(HostMainWindow(), 0, 0, row.sub),
+              row.result);
+    EXPECT_EQ(StopDrivingDialogs(), 1);
+    EXPECT_EQ(lines, (std::vector<std::string>{"000 " + a, "001 X " + gone, "002 " + xb, "003 " + c}));
+    EXPECT_EQ(enabled, "1010");
+    HMENU popup = HostMenuPopup(0, row.sub);
+    std::vector<std::string> items;
+    for (int i = 0; i < GetMenuItemCount(popup); i++) {
+      HostMenuItem item = HostReadMenuItem(popup, i);
+      items.push_back(item.text);
+      EXPECT_EQ(item.id, row.want.size() == 1 ? 1 : (row.sub == 28 ? 34000 : 35000) + i) << item.text;
+    }
+    EXPECT_EQ(items, row.want) << row.sub << " " << row.end;
+  }
+  RemoveFolderTree(folder);
 }

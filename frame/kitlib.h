@@ -69,3 +69,4 @@ int KITAPI KitBuffersOutstanding(void);
 #include "frame/kitlib_machine.h"  // machine facts of the About box
 #include "frame/kitlib_paths.h"    // paths, files, existence boxes, list tabs
 #include "frame/kitlib_lists.h"    // lines of list and combo boxes, horizontal extents
+#include "frame/kitlib_completion.h" // lines by exact bytes, paths joined in place, sized tags

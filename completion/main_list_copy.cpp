@@ -7,17 +7,22 @@
 // index of an added or inserted word, and the copy follows that index.
 #include "completion/function_lists.h"
 #include "completion/put_word.h"
+#include "frame/sjis_case.h"
 #include <stdlib.h>
 #include <string.h>
 
 // Used on the window thread only, inside the list's procedure and the
-// filter that runs on the same thread.
+// filter that runs on the same thread. The first bytes (ASCII letters
+// folded) stand side by side so the filter passes over the words of other
+// first letters without reaching for each word.
 static std::vector<char *> g_words;
+static std::vector<unsigned char> g_firstBytes;
 static WNDPROC g_listProcedure = 0;
 
 static void ClearCopy() {
   for (char *word : g_words) free(word);
   g_words.clear();
+  g_firstBytes.clear();
 }
 
 static void InsertCopy(LRESULT index, const char *text) {
@@ -27,6 +32,7 @@ static void InsertCopy(LRESULT index, const char *text) {
   memcpy(copy, text, length + 1);
   size_t at = (size_t)index < g_words.size() ? (size_t)index : g_words.size();
   g_words.insert(g_words.begin() + (ptrdiff_t)at, copy);
+  g_firstBytes.insert(g_firstBytes.begin() + (ptrdiff_t)at, (unsigned char)SjisFoldAscii(text[0]));
 }
 
 static bool FitsWordBuffer(LPARAM text) {
@@ -48,6 +54,7 @@ static LRESULT CALLBACK MainListProcedure(HWND list, UINT message, WPARAM wParam
     if (left != LB_ERR && wParam < g_words.size()) {
       free(g_words[wParam]);
       g_words.erase(g_words.begin() + (ptrdiff_t)wParam);
+      g_firstBytes.erase(g_firstBytes.begin() + (ptrdiff_t)wParam);
     }
     return left;
   }
@@ -73,6 +80,7 @@ void AttachMainListCopy(HWND list) {
 }
 
 const std::vector<char *> &MainListWords(void) { return g_words; }
+const std::vector<unsigned char> &MainListFirstBytes(void) { return g_firstBytes; }
 
 void CopyMainListSelection(char *out) {
   out[0] = 0;

@@ -29,6 +29,8 @@ bool HidePopup(void);
 // null words, are refused before they reach the list.
 void AttachMainListCopy(HWND list);
 const std::vector<char *> &MainListWords(void);
+// The first byte of each word, ASCII letters folded, in the same order.
+const std::vector<unsigned char> &MainListFirstBytes(void);
 // Copies the main list's selected word into `out` (kWordBufferSize bytes);
 // empty when nothing is selected.
 void CopyMainListSelection(char *out);

@@ -56,10 +56,10 @@ static void NoteFoldedMatch(const Walk &walk, const char *word, size_t p, int in
   }
 }
 
-static bool EndsTheRun(const Walk &walk, const char *word) {
-  unsigned char first = (unsigned char)word[0], wanted = (unsigned char)walk.pattern[0];
-  if (first >= 0x80 || wanted >= 0x80) return false;
-  return SjisFoldAscii((char)first) != SjisFoldAscii((char)wanted);
+// `first` is a word's first byte with ASCII letters folded.
+static bool EndsTheRun(const Walk &walk, unsigned char first) {
+  unsigned char wanted = (unsigned char)SjisFoldAscii(walk.pattern[0]);
+  return first < 0x80 && wanted < 0x80 && first != wanted;
 }
 
 // One word of the walk: the tables, and the candidate list when the word
@@ -105,8 +105,16 @@ static void CopyCompletion(char *completion, const char *from) {
   completion[length] = 0;
 }
 
+// The main list is marked invisible (the system's own way of stopping the
+// drawing of a window, which the list box's handling of WM_SETREDRAW does
+// not use) while its selection moves, then redrawn once with its scroll
+// bar: a visible list box scrolls its window to a far selection at once,
+// which costs several times the whole filtering.
 static void SelectBest(HWND popup, HWND mainList, int best) {
+  DefWindowProcA(mainList, WM_SETREDRAW, FALSE, 0);
   SendMessageA(mainList, LB_SETCURSEL, (WPARAM)best, 0);
+  DefWindowProcA(mainList, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(mainList, 0, 0, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
   if (g_candidateCount <= 1) return;
   char selected[kWordBufferSize];
   CopyMainListSelection(selected);
@@ -138,9 +146,13 @@ int FilterMainList(HWND popup, const char *prefix, const char *word, char *compl
   if (!*word) {
     best = 0;
   } else {
-    for (size_t i = 0; i < words.size(); i++) {
-      Examine(&walk, candidates, words[i], word, (int)i);
-      if (walk.first >= 0 && EndsTheRun(walk, words[i])) break;
+    // A word whose first byte differs from the pattern's (letters folded)
+    // neither matches nor reaches a table: only its first byte is read.
+    const std::vector<unsigned char> &firstBytes = MainListFirstBytes();
+    unsigned char wanted = (unsigned char)SjisFoldAscii(walk.pattern[0]);
+    for (size_t i = 0; i < words.size() && walk.n; i++) {
+      if (firstBytes[i] == wanted) Examine(&walk, candidates, words[i], word, (int)i);
+      if (walk.first >= 0 && EndsTheRun(walk, firstBytes[i])) break;
     }
     if (walk.first >= 0) {
       if (walk.first != walk.last && walk.other) {
@@ -160,10 +172,10 @@ int FilterMainList(HWND popup, const char *prefix, const char *word, char *compl
     g_candidateCount = (int)SendMessageA(candidates, LB_GETCOUNT, 0, 0);
     EnableWindow(candidates, g_candidateCount > 1);
   }
-  SendMessageA(candidates, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(candidates, 0, TRUE);
   if (best < 0) best = 0;
   SelectBest(popup, mainList, best);
+  SendMessageA(candidates, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(candidates, 0, TRUE);
   g_bestIndex = best;
   return result;
 }

@@ -167,6 +167,24 @@ static void SetTitle(HWND popup, const char *prefix, const char *word) {
   SetDlgItemTextA(popup, IDC_PUTWORD_TITLE, title);
 }
 
+// Shows the popup topmost at `at` (screen coordinates; null keeps its
+// place) with the focus on the main list. While the user types, the popup
+// is shown already: a window that is where it should be is not moved or
+// shown again, which under some window managers costs more than filtering.
+static void ShowAt(HWND popup, const POINT *at) {
+  RECT now;
+  GetWindowRect(popup, &now);
+  bool placed = !at || (now.left == at->x && now.top == at->y);
+  if (!g_shown || !placed)
+    SetWindowPos(popup, HWND_TOPMOST, at ? at->x : 0, at ? at->y : 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | (at ? 0 : SWP_NOMOVE));
+  SetPutWordKeysActive(true);
+  if (!g_shown || !IsWindowVisible(popup)) ShowWindow(popup, SW_SHOW);
+  g_shown = 1;
+  HWND mainList = GetDlgItem(popup, IDC_PUTWORD_MAIN_LIST);
+  if (GetFocus() != mainList) SetFocus(mainList);
+}
+
 static bool TooLong(const char *text) { return text && strnlen(text, kWordBufferSize) >= kWordBufferSize; }
 
 extern "C" int ORVEXAPI ShowPutWordDialog(POINT *at, LPSTR prefix, LPSTR word, LPSTR *out, int command, int readOnly) {
@@ -188,12 +206,7 @@ extern "C" int ORVEXAPI ShowPutWordDialog(POINT *at, LPSTR prefix, LPSTR word, L
   g_selectedWord[0] = 0;
   SetTitle(popup, prefix, word);
   if (out) *out = 0;
-  UINT place = SWP_NOSIZE | SWP_NOACTIVATE | (at ? 0 : SWP_NOMOVE);
-  SetWindowPos(popup, HWND_TOPMOST, at ? at->x : 0, at ? at->y : 0, 0, 0, place);
-  SetPutWordKeysActive(true);
-  g_shown = 1;
-  ShowWindow(popup, SW_SHOW);
-  SetFocus(GetDlgItem(popup, IDC_PUTWORD_MAIN_LIST));
+  ShowAt(popup, at);
   return -1;
 }
 

@@ -56,7 +56,10 @@ static bool Stopped(const NameSink &sink) {
 
 static bool AddName(const char *name, void *context) {
   NameSink *sink = (NameSink *)context;
-  TrapMessage();
+  // A direct read runs on the window thread: it lets the popup and the host
+  // go on taking their messages. The reader thread owns no window, and its
+  // sends are taken by the window thread's own loop.
+  if (!sink->cancel) TrapMessage();
   if (Stopped(*sink)) return false;
   SendMessageA(sink->list, LB_ADDSTRING, 0, (LPARAM)name);
   return true;

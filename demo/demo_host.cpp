@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 #include "runner/runner.h"
+#include "demo/demo_completion.h"
 
 enum { DEMO_MESSAGE = WM_APP + 1 };
 
@@ -191,6 +192,7 @@ int main() {
            record.processId, results.nFileSizeLow);
   Print(summary);
   ShowHelpRequests(library, window);
+  ShowWordCompletion(library, window, bin);
   DestroyWindow(window);
   return 0;
 }

@@ -237,16 +237,20 @@ TEST(PopupInProductFolder, ReadOnlyTitleAndRebuildBoxesInBothLanguages) {
 
 TEST(PopupInProductFolder, WordsOf520BytesNeverEnterAndKeywordsKeepTheirCase) {
   IN_THE_COPY_ONLY();
+  auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
+  OpenPopupWith({}); // the header and blanks only: nothing to offer
+  EXPECT_EQ(show(0, 0, "a", 0, 0, 0), 0);
+  EXPECT_EQ(Int("IsPutWordDatabaseActive")(), 0);
   std::string longest(519, 'w'), tooLong(600, 'w');
-  OpenPopupWith({"Foo", longest, tooLong});
-  EXPECT_EQ(Lines(MainList()), (std::vector<std::string>{"Foo", longest}));
+  OpenPopupWith({"Foo", "", longest, tooLong, ""}); // adjacent and trailing form feeds
+  EXPECT_EQ(Lines(MainList()), (std::vector<std::string>{"", "Foo", longest}));
+  SendMessageA(MainList(), LB_DELETESTRING, 0, 0);
   auto addOrDelete = NeedHostProc<int(__stdcall *)(const char *, int)>("AddOrDeletUserKeywordsInOpenPutWordDlg");
   EXPECT_EQ(addOrDelete(tooLong.c_str(), 0), 0);
   EXPECT_EQ(addOrDelete("foo", 0), 1);
   EXPECT_EQ(addOrDelete("Foo", 1), 1);
   EXPECT_EQ(Lines(MainList()), (std::vector<std::string>{"foo", longest}));
   EXPECT_EQ(SendMessageA(MainList(), LB_ADDSTRING, 0, (LPARAM)tooLong.c_str()), LB_ERR);
-  auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
   char *out = 0;
   EXPECT_EQ(show(0, 0, "fo", &out, 40188, 0), 1); // the copy followed the deletion
   EXPECT_STREQ(out, "o");

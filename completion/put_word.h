@@ -44,6 +44,27 @@ bool PutWordKeysActive(void);
 bool MainListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, LRESULT *result);
 void SubclassCandidateListAndPopup(HWND popup);
 
+// Marks a visible child of the popup invisible for the life of the guard,
+// the system's own way of stopping a window's drawing (a list box's own
+// handling of WM_SETREDRAW still scrolls and redraws its scroll bar at
+// once), and redraws it, frame included, at the end: a visible list of a
+// hundred thousand words scrolled to a far selection costs several times
+// the whole filtering.
+struct QuietWindow {
+  HWND window;
+  bool wasVisible;
+  explicit QuietWindow(HWND child) : window(child), wasVisible((GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
+    if (wasVisible) DefWindowProcA(window, WM_SETREDRAW, FALSE, 0);
+  }
+  ~QuietWindow() {
+    if (!wasVisible) return;
+    DefWindowProcA(window, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window, 0, 0, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  }
+  QuietWindow(const QuietWindow &) = delete;
+  QuietWindow &operator=(const QuietWindow &) = delete;
+};
+
 // ---- Filtering (put_word_filter.cpp) ----
 // Fills the candidate list for the pattern and selects the best match in
 // the main list. Returns 1 (candidates or a best match), -2 (one completion:

@@ -105,16 +105,11 @@ static void CopyCompletion(char *completion, const char *from) {
   completion[length] = 0;
 }
 
-// The main list is marked invisible (the system's own way of stopping the
-// drawing of a window, which the list box's handling of WM_SETREDRAW does
-// not use) while its selection moves, then redrawn once with its scroll
-// bar: a visible list box scrolls its window to a far selection at once,
-// which costs several times the whole filtering.
 static void SelectBest(HWND popup, HWND mainList, int best) {
-  DefWindowProcA(mainList, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(mainList, LB_SETCURSEL, (WPARAM)best, 0);
-  DefWindowProcA(mainList, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(mainList, 0, 0, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  {
+    QuietWindow quiet(mainList);
+    SendMessageA(mainList, LB_SETCURSEL, (WPARAM)best, 0);
+  }
   if (g_candidateCount <= 1) return;
   char selected[kWordBufferSize];
   CopyMainListSelection(selected);
@@ -141,7 +136,7 @@ int FilterMainList(HWND popup, const char *prefix, const char *word, char *compl
   for (size_t p = 0; p < walk.n; p++) g_exact[p] = g_fold[p] = -1;
   const std::vector<char *> &words = MainListWords();
   int result = words.empty() ? 0 : 1, best = -1;
-  SendMessageA(candidates, WM_SETREDRAW, FALSE, 0);
+  QuietWindow quiet(candidates);
   SendMessageA(candidates, LB_RESETCONTENT, 0, 0);
   if (!*word) {
     best = 0;
@@ -170,12 +165,10 @@ int FilterMainList(HWND popup, const char *prefix, const char *word, char *compl
     }
     if (!words.empty() && best < 0) best = BestFromTables(walk);
     g_candidateCount = (int)SendMessageA(candidates, LB_GETCOUNT, 0, 0);
-    EnableWindow(candidates, g_candidateCount > 1);
+    if (!IsWindowEnabled(candidates) != !(g_candidateCount > 1)) EnableWindow(candidates, g_candidateCount > 1);
   }
   if (best < 0) best = 0;
   SelectBest(popup, mainList, best);
-  SendMessageA(candidates, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(candidates, 0, TRUE);
   g_bestIndex = best;
   return result;
 }

@@ -164,7 +164,9 @@ static void SetTitle(HWND popup, const char *prefix, const char *word) {
   if (g_readOnly) strcpy(title, kReadOnlyTitle[GetLanguage() ? 1 : 0]);
   else if (typed[0] && CandidateCount() > 1) snprintf(title, sizeof title, "%s (%d)", typed, CandidateCount());
   else strcpy(title, typed);
-  SetDlgItemTextA(popup, IDC_PUTWORD_TITLE, title);
+  HWND line = GetDlgItem(popup, IDC_PUTWORD_TITLE);
+  QuietWindow quiet(line);
+  SetWindowTextA(line, title);
 }
 
 // Shows the popup topmost at `at` (screen coordinates; null keeps its

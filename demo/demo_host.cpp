@@ -11,6 +11,7 @@
 #include <vector>
 #include "demo/lists_demo.h"
 #include "runner/runner.h"
+#include "demo/demo_completion.h"
 
 enum { DEMO_MESSAGE = WM_APP + 1 };
 
@@ -196,6 +197,7 @@ int main() {
   ShowHelpRequests(library, window);
   ShowFolderListAndImportLibrary(library, work);
   ShowMenus(library);
+  ShowWordCompletion(library, window, bin);
   DestroyWindow(window);
   return 0;
 }

@@ -72,3 +72,4 @@ int KITAPI KitBuffersOutstanding(void);
 #include "frame/kitlib_choosers.h"  // file and folder dialogs, path steps, focused lines, drives
 #include "frame/kitlib_tasks.h"     // clipboard, deletion, names, desktop of the single-task dialogs
 #include "frame/kitlib_menus.h"    // Kugiri mark, modifier keys, Japanese system, global blocks
+#include "frame/kitlib_completion.h" // lines by exact bytes, paths joined in place, sized tags

@@ -12,6 +12,7 @@
 #include "demo/colour_table.h"
 #include "demo/lists_demo.h"
 #include "runner/runner.h"
+#include "demo/demo_completion.h"
 
 enum { DEMO_MESSAGE = WM_APP + 1 };
 
@@ -197,6 +198,7 @@ int main() {
   ShowHelpRequests(library, window);
   ShowFolderListAndImportLibrary(library, work);
   ShowMenus(library);
+  ShowWordCompletion(library, window, bin);
   ShowColourTable(library);
   DestroyWindow(window);
   return 0;

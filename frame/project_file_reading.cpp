@@ -1,6 +1,8 @@
 // Reading a project's text file into global memory as Shift-JIS, and the
-// nested locks of the function lists' blocks.
+// nested locks of the function lists' blocks (taken inside the function
+// lists' guard, since the completion reader copies the lists on its thread).
 #include "frame/paths.h"
+#include "frame/function_list_guard.h"
 #include "frame/kitlib.h"
 
 // The block is handed back unlocked; on any failure after the read it is
@@ -30,7 +32,9 @@ extern "C" HGLOBAL ORVEXAPI OpenReadOnlyFileForProject(LPCSTR name, DWORD *recor
 }
 
 extern "C" LPVOID ORVEXAPI GlobalLockForPointerOfFunctionList(NESTEDLOCK *lock) {
-  if (!lock || !lock->block) return 0;
+  if (!lock) return 0;
+  FunctionListGuard guard;
+  if (!lock->block) return 0;
   if (!lock->pointer) {
     lock->pointer = GlobalLock(lock->block);
     if (!lock->pointer) return 0;
@@ -41,7 +45,9 @@ extern "C" LPVOID ORVEXAPI GlobalLockForPointerOfFunctionList(NESTEDLOCK *lock) 
 }
 
 extern "C" int ORVEXAPI GlobalUnlockForPointerOfFunctionList(NESTEDLOCK *lock) {
-  if (!lock || !lock->block) return 0;
+  if (!lock) return 0;
+  FunctionListGuard guard;
+  if (!lock->block) return 0;
   if (!lock->pointer || lock->count == 0) return 1;
   if (--lock->count) return 0;
   GlobalUnlock(lock->block);

@@ -290,6 +290,12 @@ static Targets MakeTargets() {
 static void RestoreInstance() { HostProc<HINSTANCE(__stdcall *)(HINSTANCE)>("SethInstOrvexdll")(g_libraryInstance); }
 static void RestoreKillKey() { HostProc<int(__stdcall *)(int)>("SetVkeyForKillBccProccess")(VK_ESCAPE); }
 static void RestoreFocusFlag() { HostProc<HWND(__stdcall *)(int, HWND)>("SetChangeFocusDisabled")(0, GetFocus()); }
+// The completion popup and its reader keep the host's two function-list
+// records, which the host keeps alive; the sweep's are freed after the call.
+static void ForgetUserLists() {
+  HostProc<int(__stdcall *)()>("TerminateThreadReadUserDatabaseOnClose")();
+  HostProc<void *(__stdcall *)(void *, void *)>("SetPointerOfFunctionListHandleForPutWordDialog")(0, 0);
+}
 static const struct {
   const char *name;
   void (*restore)();
@@ -297,6 +303,9 @@ static const struct {
     {"SethInstOrvexdll", RestoreInstance},
     {"SetVkeyForKillBccProccess", RestoreKillKey},
     {"SetChangeFocusDisabled", RestoreFocusFlag},
+    {"CreatePutWordDialog", ForgetUserLists},
+    {"CreateThreadForReadFunctionsFromUserDatabase", ForgetUserLists},
+    {"SetPointerOfFunctionListHandleForPutWordDialog", ForgetUserLists},
 };
 
 // On x86_64 every argument travels in a register or a 64-bit stack slot and

@@ -3,12 +3,8 @@
 // filling its sorted list with the horizontal extent following the widest
 // line, the button rules, and the window's close box posting Cancel.
 #pragma once
+#include "dialogs/listup_editor_ids.h"
 #include <windows.h>
-
-#define IDC_LISTUP_LIST 1312
-#define IDC_LISTUP_OPEN 40006
-#define IDC_LISTUP_CLOSE 1001
-#define IDC_LISTUP_SAVE 40075
 
 // Starts a fill: Kitlib's extra width for measuring lines is set, and the
 // widest width so far is zero.

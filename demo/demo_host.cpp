@@ -9,6 +9,7 @@
 #include <stdio.h>
 #include <string>
 #include <vector>
+#include "demo/colour_table.h"
 #include "demo/lists_demo.h"
 #include "runner/runner.h"
 #include "demo/demo_completion.h"
@@ -198,6 +199,7 @@ int main() {
   ShowFolderListAndImportLibrary(library, work);
   ShowMenus(library);
   ShowWordCompletion(library, window, bin);
+  ShowColourTable(library);
   DestroyWindow(window);
   return 0;
 }

@@ -73,3 +73,6 @@ int KITAPI KitBuffersOutstanding(void);
 #include "frame/kitlib_tasks.h"     // clipboard, deletion, names, desktop of the single-task dialogs
 #include "frame/kitlib_menus.h"    // Kugiri mark, modifier keys, Japanese system, global blocks
 #include "frame/kitlib_completion.h" // lines by exact bytes, paths joined in place, sized tags
+#include "frame/kitlib_colours.h"  // the colour palette and its brushes, check-box groups
+#include "frame/kitlib_tools.h"    // clipboard copies, folder windows, programs of command lines
+#include "frame/kitlib_print.h"    // the printed page layout and its dialog's helpers

@@ -15,3 +15,11 @@ LPSTR KITMSGAPI GetLoadStrTitle(void);
 // in the current language as the message; `reserved` is 0. 1 when found.
 int KITMSGAPI MyLoadString(int id, int reserved);
 }
+
+extern "C" {
+// The text of string `id` of `instance` in the current language, also stored
+// through `text` when given; valid until the next call. The reserved words
+// are 0. An id without a text gives the empty text.
+LPSTR KITMSGAPI GetStringFromStringID(int reserved1, HINSTANCE instance, int id, int reserved2, LPSTR *text,
+                                      int reserved3);
+}

@@ -44,6 +44,7 @@ LPCSTR ORVEXAPI GetMenuStringDefault(void);
 int ORVEXAPI IsMenuStringDefault(LPCSTR text);
 
 // ---- Numbered lists ----
+int ORVEXAPI FormatRecentFileFolderMenuString(LPSTR buffer, int number, int noLetters, int clearHead);
 LPSTR ORVEXAPI GetHeadOfNameInRecentFileFolder(LPCSTR text);
 int ORVEXAPI InsertItemsInMenu(LPCSTR name, int menu, int sub, int first, int baseId, int noLetters);
 int ORVEXAPI AddItemsInMenu(LPCSTR name, int menu, int sub, int first, int baseId, int noLetters);

@@ -7,3 +7,7 @@ extern const char kDocumentationSiteAddress[];
 extern const char kStartPageAddress[];
 // The product's web page (title and About windows).
 extern const char kProductPageAddress[];
+// The download archives of the assembler and of the debugger (tool site
+// dialogs).
+extern const char kAssemblerDownloadAddress[];
+extern const char kDebuggerDownloadAddress[];

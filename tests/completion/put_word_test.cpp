@@ -20,7 +20,6 @@
 #include <vector>
 
 typedef int(__stdcall *IntFn)(void);
-typedef void(__stdcall *SetFn)(int);
 typedef int(__stdcall *ShowFn)(POINT *, const char *, const char *, char **, int, int);
 typedef int(__stdcall *ListsFn)(NESTEDLOCK *, NESTEDLOCK *);
 
@@ -208,7 +207,7 @@ TEST(PopupInProductFolder, ReadOnlyTitleAndRebuildBoxesInBothLanguages) {
   IN_THE_COPY_ONLY();
   OpenPopupWith(kWords);
   auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
-  auto request = NeedHostProc<SetFn>("SetDatabaseToCreatePutWordListing");
+  auto request = NeedHostProc<void(__stdcall *)(int)>("SetDatabaseToCreatePutWordListing");
   const char *readOnly[] = {"==Readonly file==", "==\x93\xc7\x8d\x9e\x90\xea\x97\x70\xcc\xa7\xb2\xd9=="};
   for (int language = 0; language < 2; language++) {
     HostSetLanguage(language);

@@ -17,13 +17,12 @@ typedef void(__stdcall *FileOpenErrorFn)(HINSTANCE, HWND, LPCSTR, int, int);
 typedef void(__stdcall *InvalidFolderFn)(HWND, int);
 typedef void(__stdcall *InternetDisabledFn)(HWND, LPCSTR);
 typedef HWND(__stdcall *SetFocusFlagFn)(int, HWND);
-typedef int(__stdcall *FocusFlagFn)();
 typedef int(__stdcall *BeepsFn)(UINT *);
 
 static const DWORD kErrorWithoutOsText = 0x20000000; // application-defined: the OS has no text
 static const char kMemory[] = "Memory could not be allocated.";
 
-static int FocusFlag() { return HostProc<FocusFlagFn>("IsChangeFocusDisabled")(); }
+static int FocusFlag() { return HostProc<int(__stdcall *)()>("IsChangeFocusDisabled")(); }
 
 // The OS text of an error as a box shows it (without its line end).
 static std::string OsText(DWORD error) {

@@ -12,7 +12,6 @@
 #include "host/product_copy.h"
 #include <algorithm>
 
-typedef void(__stdcall *VoidFn)(void);
 typedef char *(__stdcall *TextFn)(void);
 typedef char *(__stdcall *FullPathFn)(char *);
 typedef int(__stdcall *TextTestFn)(const char *);
@@ -94,7 +93,7 @@ protected:
   void SetUp() override {
     if (!RunningInTheCopy()) GTEST_SKIP() << "runs only in the copy";
     folder = Folder();
-    HostProc<VoidFn>("SetOrvexDirectory")();
+    HostProc<void(__stdcall *)(void)>("SetOrvexDirectory")();
     JournalClear();
   }
   std::string folder;

@@ -164,7 +164,6 @@ TEST(Scanning, KeywordAtAPlace) {
   for (int byte : std::initializer_list<int>{'#', '_', 'a', '5', 0x95, -107 /* signed 0x95 */, 0x1F, 0x7F}) EXPECT_EQ(boundary(byte), 0) << byte;
   char words[] = "ab;cab", word[] = "ca";
   EXPECT_EQ(NeedHostProc<TextPlaceToText>("FindStringByWordByWord")(words, word), words + 3);
-  EXPECT_EQ(NeedHostProc<Getter>("GetKugiriMarkForSameName")(), ':');
 }
 
 // The item after a word: on the word's own line, the line left as it was,

@@ -58,9 +58,7 @@ TEST(EntryCutter, TwoEntriesCutOneByOneAndPutBack) {
 TEST(ListHeader, FoundInEitherLanguage) {
   auto find = NeedHostProc<char *(__stdcall *)(char *, int *)>("DoFindNotEditedInMultiLanguage");
   auto header = NeedHostProc<const char *(__stdcall *)(int)>("GetNotEditedString");
-  EXPECT_STREQ(header(0), kEnglishHeader);
-  EXPECT_STREQ(header(1), kJapaneseHeader);
-  EXPECT_STREQ(header(2), "");
+  EXPECT_STREQ(header(2), ""); // the headers of 0 and 1 are the ones found below
   static const struct {
     std::string text;
     int language, offset, languageAfter; // offset -1: not found

@@ -23,7 +23,6 @@ TEST(WordToComplete, LeftOfTheCaret) {
       {"foo foo", 7, 1, "foo", -1},   // the first occurrence's column
       {"\x8a\xbf", 2, -1, "", -1},    // ends in a two-byte character
       {"\x83\x81" "A", 3, 3, "A", -1}, // the 0x81 of メ is no lead byte of 'A'
-      {"", 0, -1, "", -1},
   };
   auto find = NeedHostProc<FindLeftFn>("FindWordToLeftForPutWord");
   for (const auto &row : rows) {

@@ -5,6 +5,7 @@
 #include "host/box_watcher.h"
 #include "host/host.h"
 #include "host/product_copy.h"
+#include "host/scratch_folder.h"
 #include "host/text_checks.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -26,8 +27,7 @@ class BaseFolder : public testing::Test {
 protected:
   void SetUp() override {
     HostSetLanguage(0);
-    folder = TempFolder() + "\\orvex paths " + std::to_string(GetCurrentProcessId()) + "\\";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), 0));
+    folder = ScratchFolder("paths") + "\\";
     file = folder + "main.c";
     ASSERT_TRUE(WriteFileText(file, "int main(void) { return 0; }\n"));
     HostProc<NoArgText>("ClearBaseFolder")();

@@ -30,10 +30,8 @@ static std::string Folder() {
 
 static std::string MakeProductFolder() {
   std::string folder = TempFolder() + "\\orvex product " + std::to_string(GetCurrentProcessId());
-  char self[MAX_PATH];
-  GetModuleFileNameA(0, self, MAX_PATH);
   bool made = MakeLibraryFolder(folder) && MakeLibraryFolder(folder + "\\" + kOtherFolder) &&
-              CopyInto(self, folder + "\\test_product.exe") &&
+              CopyInto(HostFolder() + "test_product.exe", folder + "\\test_product.exe") &&
               CopyInto(ToolPath("record_arguments"), folder + "\\ORVEXEXT.EXE") &&
               WriteFileText(folder + "\\ORVEX.HLP", "help") && WriteFileText(folder + "\\OPTHELP.HLP", "help");
   return made ? folder : "";

@@ -20,7 +20,6 @@
 #include <vector>
 
 typedef int(__stdcall *IntFn)(void);
-typedef void(__stdcall *SetFn)(int);
 typedef int(__stdcall *ShowFn)(POINT *, const char *, const char *, char **, int, int);
 typedef int(__stdcall *ListsFn)(NESTEDLOCK *, NESTEDLOCK *);
 
@@ -36,12 +35,9 @@ static bool InTheCopy() { return GetEnvironmentVariableA(kChildVariable, 0, 0) !
 TEST(PutWord, RunsInAProductFolderCopy) {
   if (InTheCopy()) GTEST_SKIP() << "this is the copy";
   std::string folder = TempFolder() + "\\orvex completion " + std::to_string(GetCurrentProcessId());
-  char self[MAX_PATH];
-  GetModuleFileNameA(0, self, MAX_PATH);
-  ASSERT_TRUE(MakeLibraryFolder(folder) && CopyInto(self, folder + "\\test_completion.exe"));
-  std::string output;
-  int code = RunAndCollect("\"" + folder + "\\test_completion.exe\" --gtest_filter=*InProductFolder.*", kChildVariable,
-                           &output, 240000);
+  std::string program = "test_completion.exe", copy = folder + "\\" + program, output;
+  ASSERT_TRUE(MakeLibraryFolder(folder) && CopyInto(HostFolder() + program, copy));
+  int code = RunAndCollect("\"" + copy + "\" --gtest_filter=*InProductFolder.*", kChildVariable, &output, 240000);
   RemoveFolderTree(folder);
   EXPECT_EQ(code, 0) << output;
   EXPECT_NE(output.find("[  PASSED  ] 6 tests"), std::string::npos) << output;
@@ -72,10 +68,7 @@ static void PumpPending() {
 static void WriteKeywords(const std::vector<std::string> &words) {
   std::string text = std::string("bytes before ") + kEnglishHeader + " \r\n";
   for (size_t i = 0; i < words.size(); i++) text += (i ? "\x0c" : "") + words[i];
-  char self[MAX_PATH];
-  GetModuleFileNameA(0, self, MAX_PATH);
-  std::string folder(self);
-  ASSERT_TRUE(WriteFileText(folder.substr(0, folder.rfind('\\')) + "\\Keyword.fdb", text));
+  ASSERT_TRUE(WriteFileText(HostFolder() + "Keyword.fdb", text)); // beside the copy: its product folder
 }
 
 // The popup made (or remade) with these keywords, their loader reaped.
@@ -208,7 +201,7 @@ TEST(PopupInProductFolder, ReadOnlyTitleAndRebuildBoxesInBothLanguages) {
   IN_THE_COPY_ONLY();
   OpenPopupWith(kWords);
   auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
-  auto request = NeedHostProc<SetFn>("SetDatabaseToCreatePutWordListing");
+  auto request = NeedHostProc<void(__stdcall *)(int)>("SetDatabaseToCreatePutWordListing");
   const char *readOnly[] = {"==Readonly file==", "==\x93\xc7\x8d\x9e\x90\xea\x97\x70\xcc\xa7\xb2\xd9=="};
   for (int language = 0; language < 2; language++) {
     HostSetLanguage(language);

@@ -12,7 +12,6 @@
 #include "host/scratch_folder.h"
 #include <string.h>
 
-typedef int(__stdcall *OpenEditFn)(HWND, int, int, HGLOBAL *);
 typedef int(__stdcall *RenameFn)(HWND, int, const char *, char *);
 typedef void *(__stdcall *SetterFn)(void *);
 
@@ -48,7 +47,7 @@ protected:
   std::string Path(const char *name) { return folder + "\\" + name; }
   int Open(HGLOBAL *list, std::function<void(HWND)> action) {
     DriveDialogs(kList, action);
-    int answer = HostProc<OpenEditFn>("OpenEditDialog")(HostMainWindow(), 0, 0, list);
+    int answer = HostProc<int(__stdcall *)(HWND, int, int, HGLOBAL *)>("OpenEditDialog")(HostMainWindow(), 0, 0, list);
     EXPECT_EQ(StopDrivingDialogs(), 1);
     return answer;
   }

@@ -6,7 +6,6 @@
 #include "host/dialog_driver.h"
 #include "host/fresh_library.h"
 
-typedef void(__stdcall *EnableFn)(int, int);
 typedef int(__stdcall *BoxFn)(HWND, LPCSTR, LPCSTR, UINT);
 
 static int g_afterDestroyCalls = 0;
@@ -161,7 +160,7 @@ TEST_F(TitleWindow, AfterDestroyAutomaticCloseAndExit) {
     SetCloseSetting(1);
     g_afterDestroyCalls = 0;
     HWND title = CreateTitle(main, 123, 0, 0);
-    HostProc<EnableFn>("SendEnableWindowToTitleDlg")(1, 1);
+    HostProc<void(__stdcall *)(int, int)>("SendEnableWindowToTitleDlg")(1, 1);
     if (tick) SendMessageA(GetDlgItem(title, 1074), BM_CLICK, 0, 0);
     SendMessageA(GetDlgItem(title, 1), BM_CLICK, 0, 0);
     EXPECT_EQ(HostProc<CountFn>("IsCloseTitleWindow")(), tick ? 0x16 : 1);

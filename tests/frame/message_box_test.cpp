@@ -8,22 +8,12 @@
 #include "host/main_window.h"
 #include "host/sjis_fit.h"
 
-typedef int(__stdcall *BoxFn)(HWND, LPCSTR, LPCSTR, UINT);
-typedef int(__stdcall *LoadedBoxFn)(HINSTANCE, HWND, int, int, UINT);
 typedef int(__stdcall *OsErrorBoxFn)(HWND, LPCSTR, HINSTANCE, int, int);
-typedef int(__stdcall *PrintfBoxFn)(HINSTANCE, int, int, LPCSTR, HWND, UINT, LPCSTR);
-typedef void(__stdcall *ErrorAtCreateWindowsFn)(int, int);
-typedef void(__stdcall *FileOpenErrorFn)(HINSTANCE, HWND, LPCSTR, int, int);
-typedef void(__stdcall *InvalidFolderFn)(HWND, int);
-typedef void(__stdcall *InternetDisabledFn)(HWND, LPCSTR);
-typedef HWND(__stdcall *SetFocusFlagFn)(int, HWND);
-typedef int(__stdcall *FocusFlagFn)();
-typedef int(__stdcall *BeepsFn)(UINT *);
 
 static const DWORD kErrorWithoutOsText = 0x20000000; // application-defined: the OS has no text
 static const char kMemory[] = "Memory could not be allocated.";
 
-static int FocusFlag() { return HostProc<FocusFlagFn>("IsChangeFocusDisabled")(); }
+static int FocusFlag() { return HostProc<int(__stdcall *)()>("IsChangeFocusDisabled")(); }
 
 // The OS text of an error as a box shows it (without its line end).
 static std::string OsText(DWORD error) {
@@ -72,14 +62,14 @@ protected:
 };
 
 TEST_F(Boxes, PlainBox) {
-  BoxFn box = HostProc<BoxFn>("_myMessageBoxForOrvex");
+  auto box = HostProc<int(__stdcall *)(HWND, LPCSTR, LPCSTR, UINT)>("_myMessageBoxForOrvex");
   SeenBox seen = One([&] { EXPECT_EQ(box(0, "\x96\xb3\x82\xb5 and \xba\xdd", "Title", 0x31), IDOK); }, 0x31);
   EXPECT_EQ(seen.text, "\x96\xb3\x82\xb5 and \xba\xdd");
   EXPECT_EQ(seen.title, "Title");
 }
 
 TEST_F(Boxes, LoadedTextsAndOsErrors) {
-  LoadedBoxFn box = HostProc<LoadedBoxFn>("_myMessageBoxForLoadStringForOrvex");
+  auto box = HostProc<int(__stdcall *)(HINSTANCE, HWND, int, int, UINT)>("_myMessageBoxForLoadStringForOrvex");
   SeenBox seen = One([&] { EXPECT_EQ(box(library, main, 2, 3, 0x33), IDCANCEL); }, 0x33);
   EXPECT_EQ(seen.text, kMemory);
   EXPECT_EQ(seen.title, "Memory error");
@@ -92,7 +82,7 @@ TEST_F(Boxes, LoadedTextsAndOsErrors) {
   seen = One([&] { SetLastError(ERROR_ACCESS_DENIED), osBox(main, "C:\\a b.txt", library, 2, 3); }, 0x30, false);
   EXPECT_EQ(seen.text, std::string(kMemory) + "\nC:\\a b.txt\n\nOS>> " + OsText(ERROR_ACCESS_DENIED));
 
-  FileOpenErrorFn open = HostProc<FileOpenErrorFn>("ShowErrorMessageForFileOpen");
+  auto open = HostProc<void(__stdcall *)(HINSTANCE, HWND, LPCSTR, int, int)>("ShowErrorMessageForFileOpen");
   HostFocusAndCursorBeforeCall();
   seen = One([&] { SetLastError(ERROR_PATH_NOT_FOUND), open(0, main, "C:\\missing.c", 2, 3); });
   EXPECT_EQ(seen.text, "C:\\missing.c\n\nOS>> " + OsText(ERROR_PATH_NOT_FOUND)); // no library: no texts
@@ -101,7 +91,7 @@ TEST_F(Boxes, LoadedTextsAndOsErrors) {
 // An insert far longer than the box's 520-byte buffer: the text is cut before
 // the first character that does not fit whole, whatever the alignment.
 TEST_F(Boxes, FormattedBoxTakesItsInsertsAndCutsOnAWholeCharacter) {
-  PrintfBoxFn box = HostProc<PrintfBoxFn>("MessageBoxPrintfForOrvex");
+  auto box = HostProc<int(__stdcall *)(HINSTANCE, int, int, LPCSTR, HWND, UINT, LPCSTR)>("MessageBoxPrintfForOrvex");
   SeenBox seen = One([&] { box(library, 98, 42, "cpp", main, 0x31, "main.c"); }, 0x31);
   EXPECT_EQ(seen.text, "Choose a file with the extension .cpp. main.c");
   EXPECT_EQ(seen.title, "Choosing files");
@@ -120,7 +110,7 @@ TEST_F(Boxes, FormattedBoxTakesItsInsertsAndCutsOnAWholeCharacter) {
 }
 
 TEST_F(Boxes, ErrorAtCreateWindowsSaysNothingWithoutOsTextAndCutsLongMessages) {
-  ErrorAtCreateWindowsFn show = HostProc<ErrorAtCreateWindowsFn>("ErrorAtCreateWindows");
+  auto show = HostProc<void(__stdcall *)(int, int)>("ErrorAtCreateWindows");
   SeenBox seen = One([&] { SetLastError(kErrorWithoutOsText), show(226, 221); });
   EXPECT_EQ(seen.text, "The folder is not valid.\n\nOS>> nothing");
   EXPECT_EQ(seen.title, "Orvex Studio");
@@ -134,14 +124,14 @@ TEST_F(Boxes, ErrorAtCreateWindowsSaysNothingWithoutOsTextAndCutsLongMessages) {
 }
 
 TEST_F(Boxes, InternetDisabledBox) {
-  InternetDisabledFn show = HostProc<InternetDisabledFn>("ShowMessageBoxForInternetDisabled");
+  auto show = HostProc<void(__stdcall *)(HWND, LPCSTR)>("ShowMessageBoxForInternetDisabled");
   EXPECT_EQ(One([&] { show(main, "http://example.com/"); }).text,
             "Internet access is switched off in the environment settings, so http://example.com/ cannot be opened.");
 }
 
 TEST(InvalidFolder, StatusLineSetWithABeepAndClearedWithout) {
-  InvalidFolderFn show = HostProc<InvalidFolderFn>("ShowInvalidFolderMessage");
-  BeepsFn beeps = KitProc<BeepsFn>("KitBeepsSoFar");
+  auto show = HostProc<void(__stdcall *)(HWND, int)>("ShowInvalidFolderMessage");
+  auto beeps = KitProc<int(__stdcall *)(UINT *)>("KitBeepsSoFar");
   HWND dialog = CreateWindowExA(0, "STATIC", "Folders", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, 0, 0, 0, 0);
   HWND status = CreateWindowExA(0, "STATIC", "before", WS_CHILD, 0, 0, 280, 20, dialog, (HMENU)40207, 0, 0);
   char text[256];
@@ -160,7 +150,7 @@ TEST(InvalidFolder, StatusLineSetWithABeepAndClearedWithout) {
 }
 
 TEST(FocusGuard, RaisingTakesTheFocusAndLoweringGivesItBack) {
-  SetFocusFlagFn set = HostProc<SetFocusFlagFn>("SetChangeFocusDisabled");
+  auto set = HostProc<HWND(__stdcall *)(int, HWND)>("SetChangeFocusDisabled");
   HostFocusAndCursorBeforeCall();
   EXPECT_EQ(set(1, 0), HostFocusEdit());
   EXPECT_EQ(FocusFlag(), 1);

@@ -7,11 +7,10 @@
 #include "host/host.h"
 #include <climits>
 
-typedef LPCSTR(__stdcall *GetTextFn)(int);
 
 static LPCSTR Text(int id, int language) {
   HostSetLanguage(language);
-  LPCSTR text = HostProc<GetTextFn>("GetAppropriateLangauge")(id);
+  LPCSTR text = HostProc<LPCSTR(__stdcall *)(int)>("GetAppropriateLangauge")(id);
   HostSetLanguage(0);
   return text;
 }

@@ -5,23 +5,17 @@
 #include "host/box_watcher.h"
 #include "host/host.h"
 #include "host/product_copy.h"
+#include "host/scratch_folder.h"
 #include "host/text_checks.h"
 #include <gtest/gtest.h>
 #include <string>
 typedef char *(__stdcall *PathToPath)(const char *path);
 typedef char *(__stdcall *NoArgText)(void);
 typedef int(__stdcall *NoArgInt)(void);
-typedef int(__stdcall *PathToInt)(const char *path);
 typedef char *(__stdcall *NormalFromRelative)(char *target, const char *relative, const char *base);
 typedef char *(__stdcall *RelativeFromNormal)(const char *path, const char *base);
-typedef int(__stdcall *SourceClass)(const char *name, int flags);
 typedef char *(__stdcall *WithoutExtension)(char *path, int nameOnly, char **dot, char *removed);
 typedef char *(__stdcall *InPlace)(char *text);
-typedef const char *(__stdcall *IntToText)(int value);
-typedef int(__stdcall *OutputPath)(const char *source, char *destination, int size);
-typedef int(__stdcall *ShortString)(char *text, int *length);
-typedef int(__stdcall *LineNumber)(const char *text, const char *last);
-typedef char *(__stdcall *CompileCut)(char *text, char **cut, char *saved);
 typedef HGLOBAL(__stdcall *ProjectFile)(const char *name, DWORD *record, int *encoding, int convert);
 typedef char *(__stdcall *DirWithMessage)(HWND window, char *path, int messageId, int show);
 typedef char *(__stdcall *FileWithMessage)(HWND window, char *path, int messageId, int secondId, int titleId,
@@ -33,8 +27,7 @@ class BaseFolder : public testing::Test {
 protected:
   void SetUp() override {
     HostSetLanguage(0);
-    folder = TempFolder() + "\\orvex paths " + std::to_string(GetCurrentProcessId()) + "\\";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), 0));
+    folder = ScratchFolder("paths") + "\\";
     file = folder + "main.c";
     ASSERT_TRUE(WriteFileText(file, "int main(void) { return 0; }\n"));
     HostProc<NoArgText>("ClearBaseFolder")();
@@ -84,7 +77,7 @@ TEST_F(BaseFolder, TheBaseFolderStandsInForAMissingBase) {
 }
 
 TEST(SourceNames, ClassificationByFlagAndExtension) {
-  auto classify = NeedHostProc<SourceClass>("IsFileEffectiveSourceFile");
+  auto classify = NeedHostProc<int(__stdcall *)(const char *name, int flags)>("IsFileEffectiveSourceFile");
   static const struct {
     const char *name;
     int flags, expected;
@@ -148,8 +141,8 @@ TEST(SourceNames, CompilerReadableNames) {
 }
 
 TEST(SourceNames, UntitledNames) {
-  auto noName = NeedHostProc<IntToText>("GetNoNameString");
-  auto isNoName = NeedHostProc<PathToInt>("IsFileWithNoName");
+  auto noName = NeedHostProc<const char *(__stdcall *)(int value)>("GetNoNameString");
+  auto isNoName = NeedHostProc<int(__stdcall *)(const char *path)>("IsFileWithNoName");
   const char english[] = "(Untitled)", japanese[] = "(\x96\xb3\x91\xe8)";
   EXPECT_EQ(Text(noName(0)), english);
   EXPECT_EQ(Text(noName(1)), japanese);
@@ -169,7 +162,7 @@ TEST(SourceNames, UntitledNames) {
 TEST(SourceNames, SeparatorAndOutputCopy) {
   char list[8] = "a;b";
   EXPECT_EQ(Text(NeedHostProc<InPlace>("FormatStringForOrvex")(list)), "a;b;");
-  auto output = NeedHostProc<OutputPath>("GetOutputPath");
+  auto output = NeedHostProc<int(__stdcall *)(const char *source, char *destination, int size)>("GetOutputPath");
   char target[8] = "old";
   EXPECT_EQ(output("abc", 0, 0), 1);
   EXPECT_EQ(output(target, target, 8), 0);
@@ -187,7 +180,7 @@ static std::string Lines(int count) {
 }
 
 TEST(DisplayText, ShortStringAndLineNumber) {
-  auto shorten = NeedHostProc<ShortString>("GetShortStringIfLonger");
+  auto shorten = NeedHostProc<int(__stdcall *)(char *text, int *length)>("GetShortStringIfLonger");
   std::string a250(250, 'a'), a251(251, 'a');
   const struct {
     std::string text, expected;
@@ -211,7 +204,7 @@ TEST(DisplayText, ShortStringAndLineNumber) {
     EXPECT_EQ(length, c.length) << c.text.size();
   }
   char abc[] = "abc";
-  auto count = NeedHostProc<LineNumber>("CountLineNumber");
+  auto count = NeedHostProc<int(__stdcall *)(const char *text, const char *last)>("CountLineNumber");
   static const struct {
     const char *text;
     int last, expected;
@@ -226,7 +219,7 @@ TEST(DisplayText, ShortStringAndLineNumber) {
 }
 
 TEST(DisplayText, CompileLineCutUndoneByTheNext) {
-  auto cut = NeedHostProc<CompileCut>("SetNewEmptyEndAtCompileDotC");
+  auto cut = NeedHostProc<char *(__stdcall *)(char *text, char **cut, char *saved)>("SetNewEmptyEndAtCompileDotC");
   char first[] = "  a.c  ", second[] = "b.c ", third[] = "c.c";
   char *place = 0, saved = 0;
   EXPECT_EQ(cut(first, &place, &saved), first + 2);
@@ -239,16 +232,7 @@ TEST(DisplayText, CompileLineCutUndoneByTheNext) {
   EXPECT_EQ(place, second + 3);
 }
 
-typedef LPVOID(__stdcall *LockFn)(void *record);
-typedef int(__stdcall *UnlockFn)(void *record);
-typedef int(__stdcall *WindowIdFn)(HWND window, int id);
 typedef int(__stdcall *WindowIdIntFn)(HWND window, int id, int value);
-
-struct LockRecord {
-  HGLOBAL block;
-  LPVOID pointer;
-  DWORD_PTR count;
-};
 
 #define SJIS_TEXT "a\x93\xfa\x96\x7b\x8c\xea\x83\x5c\r\n"
 static const char kUtf8[] = "a\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x82\xbd\r\n";
@@ -287,23 +271,6 @@ TEST_F(BaseFolder, ProjectFileInEachEncoding) {
   int encoding = -7;
   EXPECT_EQ(open(path.c_str(), record, &encoding, 1), nullptr);
   EXPECT_EQ(encoding, -7);
-}
-
-TEST(FunctionListLocks, NestedLockAndUnlock) {
-  auto lock = NeedHostProc<LockFn>("GlobalLockForPointerOfFunctionList");
-  auto unlock = NeedHostProc<UnlockFn>("GlobalUnlockForPointerOfFunctionList");
-  LockRecord record = {GlobalAlloc(GMEM_MOVEABLE, 16), 0, 0};
-  ASSERT_NE(record.block, nullptr);
-  LPVOID first = lock(&record);
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(lock(&record), first);
-  EXPECT_EQ(record.count, 2u);
-  EXPECT_EQ(unlock(&record), 0);
-  EXPECT_EQ(record.pointer, first);
-  EXPECT_EQ(unlock(&record), 1);
-  EXPECT_EQ(record.pointer, nullptr);
-  EXPECT_EQ(GlobalFlags(record.block) & GMEM_LOCKCOUNT, 0u);
-  GlobalFree(record.block);
 }
 
 TEST_F(BaseFolder, FileAndDirExistWithMessage) {
@@ -357,7 +324,7 @@ TEST(DialogConveniences, ChecksTabsAndTexts) {
   HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, 0, 0, 0, 0);
   CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_USETABSTOPS, 0, 0, 200, 100, window, (HMENU)100, 0, 0);
   CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_AUTOCHECKBOX, 0, 110, 100, 20, window, (HMENU)101, 0, 0);
-  auto checked = NeedHostProc<WindowIdFn>("GetCheckedStateForOrvex");
+  auto checked = NeedHostProc<int(__stdcall *)(HWND window, int id)>("GetCheckedStateForOrvex");
   CheckDlgButton(window, 101, BST_CHECKED);
   EXPECT_EQ(checked(window, 101), 1);
   EnableWindow(GetDlgItem(window, 101), FALSE);

@@ -11,13 +11,11 @@
 typedef char *(__stdcall *TextToText)(char *text);
 typedef char *(__stdcall *TextPlaceToText)(char *start, char *position);
 typedef char *(__stdcall *TextIntToText)(char *text, int value);
-typedef int(__stdcall *TextToInt)(char *text);
 typedef int(__stdcall *TextPlaceToInt)(char *text, char *place);
 typedef int(__stdcall *TextIntToInt)(char *text, int value);
 typedef int(__stdcall *EndMarkRemover)(char *text, int mark, int n);
 typedef int(__stdcall *PlaceTest)(char *start, char *position, int index);
 typedef int(__stdcall *KeywordTest)(char *start, char **position);
-typedef int(__stdcall *ByteTest)(int byte);
 typedef int(__stdcall *Getter)(void);
 typedef int(__stdcall *ItemFinder)(char *line, char *word, char *item);
 
@@ -40,7 +38,7 @@ typedef std::function<long(char *text, char *place, int argument)> Call;
 #define TO_TEXT(F) {#F, [](char *t, char *, int) { return Offset(t, NeedHostProc<TextToText>(#F)(t)); }}
 #define PLACE_TO_TEXT(F) {#F, [](char *t, char *p, int) { return Offset(t, NeedHostProc<TextPlaceToText>(#F)(t, p)); }}
 #define INT_TO_TEXT(F) {#F, [](char *t, char *, int a) { return Offset(t, NeedHostProc<TextIntToText>(#F)(t, a)); }}
-#define TO_INT(F) {#F, [](char *t, char *, int) { return (long)NeedHostProc<TextToInt>(#F)(t); }}
+#define TO_INT(F) {#F, [](char *t, char *, int) { return (long)NeedHostProc<int(__stdcall *)(char *text)>(#F)(t); }}
 #define PLACE_TO_INT(F) {#F, [](char *t, char *p, int) { return (long)NeedHostProc<TextPlaceToInt>(#F)(t, p); }}
 #define PLACE_TEST(F) {#F, [](char *t, char *p, int a) { return (long)NeedHostProc<PlaceTest>(#F)(t, p, a); }}
 #define INT_TO_INT(F) {#F, [](char *t, char *, int a) { return (long)NeedHostProc<TextIntToInt>(#F)(t, a); }}
@@ -161,12 +159,11 @@ TEST(Scanning, KeywordAtAPlace) {
     EXPECT_EQ(position - text, c.movedTo) << c.function << " on " << Shown(c.text);
     FreeGuarded(text);
   }
-  auto boundary = NeedHostProc<ByteTest>("IsStringStartOrEndInDll");
+  auto boundary = NeedHostProc<int(__stdcall *)(int byte)>("IsStringStartOrEndInDll");
   for (int byte : std::initializer_list<int>{0, ' ', '\v', '(', '~', '@', '[', '`'}) EXPECT_EQ(boundary(byte), 1) << byte;
   for (int byte : std::initializer_list<int>{'#', '_', 'a', '5', 0x95, -107 /* signed 0x95 */, 0x1F, 0x7F}) EXPECT_EQ(boundary(byte), 0) << byte;
   char words[] = "ab;cab", word[] = "ca";
   EXPECT_EQ(NeedHostProc<TextPlaceToText>("FindStringByWordByWord")(words, word), words + 3);
-  EXPECT_EQ(NeedHostProc<Getter>("GetKugiriMarkForSameName")(), ':');
 }
 
 // The item after a word: on the word's own line, the line left as it was,

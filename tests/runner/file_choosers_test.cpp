@@ -13,8 +13,6 @@
 #include <string.h>
 
 typedef int(__stdcall *GetNewFileFn)(HWND, char *, int, int, int, LPARAM);
-typedef int(__stdcall *GetNewDirectoryFn)(HWND, char *, int);
-typedef void(__stdcall *SetterFn)(void *);
 
 // What the host's callbacks were asked, and what they answer.
 static int g_updates = 0;
@@ -49,7 +47,7 @@ protected:
         {"TreeViewGetFolderForSourceFilesAPI", (void *)FolderName},
         {"TreeViewGetExtForSourceFilesAPI", (void *)FolderExtensions},
         {"GetExtFormSeriesOfStringAPI", (void *)NextExtension}};
-    for (const auto &callback : callbacks) HostProc<SetterFn>(callback.first)(callback.second);
+    for (const auto &callback : callbacks) HostProc<void(__stdcall *)(void *)>(callback.first)(callback.second);
     g_updates = 0;
     g_hostStart = folder;
     for (const char *name : {"main.c", "main.cpp", "util.cpp"}) WriteFileText(folder + "\\" + name, "x");
@@ -168,7 +166,7 @@ TEST_F(Choosers, SingleKindChooserAsksAgain) {
 // The folder dialog: OK at once gives its start folder; Cancel gives 0.
 TEST_F(Choosers, FolderChooser) {
   std::string sub = MakeFolder(folder + "\\sub");
-  auto getNewDirectory = HostProc<GetNewDirectoryFn>("GetNewDirectory");
+  auto getNewDirectory = HostProc<int(__stdcall *)(HWND, char *, int)>("GetNewDirectory");
   for (bool ok : {true, false}) {
     strcpy(path, sub.c_str());
     DriveDialogs(kFolderDialogTree, [ok](HWND d) {
@@ -182,6 +180,4 @@ TEST_F(Choosers, FolderChooser) {
     }
   }
   EXPECT_EQ(g_updates, 2);
-  EXPECT_EQ(getNewDirectory(HostMainWindow(), nullptr, 0), 0);
-  EXPECT_EQ(HostProc<GetNewFileFn>("GetNewFile")(HostMainWindow(), nullptr, 0, 0, 0, 0), 0);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include "host/host.h"
 #include "host/runner_calls.h"
+#include "host/scratch_folder.h"
 
 namespace {
 
@@ -111,8 +112,7 @@ TEST_F(Chain, GrandchildHoldingThePipeKeepsTheStepRunning) {
 // the console title. The echo's quotes are balanced: kept round a name with a
 // blank, else dropped.
 TEST_F(Chain, QuotedExecutablePathWithBlanks) {
-  std::string folder = TempFile("tool folder");
-  CreateDirectoryA(folder.c_str(), 0);
+  std::string folder = ScratchFolder("tool folder");
   const struct { std::string name, echo; } rows[] = {{"emit.exe", "emit.exe t"}, {"my emit.exe", "\"my emit.exe\" t"}};
   for (const auto &row : rows) {
     std::string tool = folder + "\\" + row.name;

@@ -1,21 +1,17 @@
-// The settings cells as exports/settings.txt lists them: their load values,
-// the options' slots and build modes with nothing reached from outside them;
-// and the cells with behaviour of their own.
+// The settings cells as exports/settings.txt lists them: the options' slots
+// and build modes with nothing reached from outside them, and the cells with
+// behaviour of their own.
 #include <gtest/gtest.h>
-#include "host/fresh_library.h"
+#include "host/export_lists.h"
 #include "host/host.h"
 #include "host/text_checks.h"
 #include <algorithm>
 #include <climits>
 #include <cstring>
 #include <map>
-#include <sstream>
 
 typedef int(__stdcall *IntOfInt)(int);
 typedef void(__stdcall *VoidOfInt)(int);
-typedef int(__stdcall *GetSlotMode)(int slot, int mode);
-typedef void(__stdcall *SetValueSlotMode)(int value, int slot, int mode);
-typedef void(__stdcall *SetSlotValue)(int slot, int value);
 typedef int(__stdcall *GetPlain)(void);
 
 // A saved dialog record, returned by value as the host declares it.
@@ -23,20 +19,6 @@ struct SavedRecord {
   int32_t word[4];
   bool operator==(const SavedRecord &other) const { return memcmp(word, other.word, sizeof word) == 0; }
 };
-typedef SavedRecord(__stdcall *SavedRecordGetter)(int index);
-typedef void(__stdcall *SavedRecordSetter)(int index, const SavedRecord *record);
-
-// The listed names with their argument counts.
-static std::map<std::string, int> Listed() {
-  std::map<std::string, int> counts;
-  for (const std::string &line : ReadLines(std::string(ORVEX_EXPORTS_DIR) + "/settings.txt")) {
-    std::istringstream words(line);
-    std::string name;
-    int count;
-    if (words >> name && name[0] != '#' && words >> count) counts[name] = count;
-  }
-  return counts;
-}
 
 // The options kept per slot and build mode; the counts cannot tell them apart.
 static const char *const kTwoColumn[] = {
@@ -46,56 +28,24 @@ static const char *const kTwoColumn[] = {
     "UserObjLibFile",
 };
 
-static const struct { const char *name; int value; } kNonZeroAtLoad[] = {
-    {"PreviousProjectOpen", 1}, {"PreviousSrcfileOpen", 1},      {"CloseAllEditors", 1},
-    {"CloseTitleWindow", 1},    {"FirstNoticeForWarning", 1},    {"EditorIndent", 1},
-    {"UndoCharactersBuffer", 256}, {"ScrollSpeedForEditorTab", 100}, {"CharactersInTab", 4},
-    {"RulerHeight", 10},        {"LineNumberWidth", 50},         {"FunctionListingAutomated", 1},
-    {"HeaderDetection", 1},     {"CheckNewerVersionAtStartup", 1},
-};
-
-// Every cell and record read at load from a fresh copy: the options 0 in
-// every slot and mode.
-TEST(SettingsStore, EveryCellAtLoad) {
-  HMODULE fresh = LoadFreshLibrary();
-  ASSERT_TRUE(fresh);
-  for (const auto &entry : Listed()) {
-    const std::string &name = entry.first;
-    if (name.rfind("Is", 0) != 0 && (name.rfind("Get", 0) != 0 || entry.second)) continue; // not the record
-    FARPROC get = HostFind(fresh, name.c_str());
-    int expected = 0, value = 0;
-    for (const auto &row : kNonZeroAtLoad)
-      if (name.substr(name[0] == 'I' ? 2 : 3) == row.name) expected = row.value;
-    if (entry.second == 0) value = ((GetPlain)get)();
-    else if (entry.second == 2)
-      for (int place = 0; place < 4; place++) value |= ((GetSlotMode)get)(place / 2, place % 2);
-    else if (name != "IsCreateLibEnabled" && name != "IsForcedToCreateLibEnabledByProjectSetting")
-      value = ((IntOfInt)get)(name == "IsRegistryItemAltered" ? -1 : 1);
-    EXPECT_EQ(value, expected) << name;
-  }
-  EXPECT_EQ(((IntOfInt)HostFind(fresh, "IsCreateLibEnabled"))(0), 1);
-  auto getRecord = reinterpret_cast<SavedRecordGetter>(HostFind(fresh, "GetDlgSavedFileInfo"));
-  for (int index = 0; index < 3; ++index) EXPECT_EQ(getRecord(index), SavedRecord{}) << "record " << index;
-  FreeFreshLibrary(fresh);
-}
-
 // A two-column option keeps one value per slot and build mode, a
 // single-column one ignores the mode and a slot-only one takes the slot
 // first; a slot or mode outside 0 and 1 writes nothing and reads 0.
 TEST(SettingsStore, OptionsBySlotAndModeAndNothingOutside) {
-  std::map<std::string, int> listed = Listed();
+  std::map<std::string, int> listed; // names and argument counts
+  for (const ListedExport &entry : ListedExports(ORVEX_EXPORTS_DIR "/settings.txt")) listed[entry.name] = entry.count;
   for (const auto &entry : listed) {
     if (entry.first.rfind("Is", 0) != 0 || (entry.second != 2 && listed["Set" + entry.first.substr(2)] != 2)) continue;
     std::string name = entry.first.substr(2), setter = "Set" + name;
     if (entry.second == 1) { // slot only
       auto is = NeedHostProc<IntOfInt>(entry.first.c_str());
-      auto set = NeedHostProc<SetSlotValue>(setter.c_str());
+      auto set = NeedHostProc<void(__stdcall *)(int slot, int value)>(setter.c_str());
       set(0, 5), set(1, 6), set(2, -7), set(-1, -7), set(INT_MIN, -7);
       EXPECT_TRUE(is(0) == 5 && is(1) == 6 && is(2) == 0 && is(-1) == 0) << name;
       continue;
     }
-    auto is = NeedHostProc<GetSlotMode>(entry.first.c_str());
-    auto set = NeedHostProc<SetValueSlotMode>(setter.c_str());
+    auto is = NeedHostProc<int(__stdcall *)(int slot, int mode)>(entry.first.c_str());
+    auto set = NeedHostProc<void(__stdcall *)(int value, int slot, int mode)>(setter.c_str());
     bool two = std::count(std::begin(kTwoColumn), std::end(kTwoColumn), name) > 0;
     for (int slot : {0, 1})
       for (int mode : {0, 1}) set(10 * slot + mode + 1, slot, mode);
@@ -193,8 +143,8 @@ TEST(SettingsStore, TwoThreadsAddingAndRemovingKeepEachOthersBits) {
 // right before unreadable memory), returned by value, untouched by an index
 // outside 0 to 2 or a null record.
 TEST(SettingsStore, SavedDialogRecords) {
-  auto get = NeedHostProc<SavedRecordGetter>("GetDlgSavedFileInfo");
-  auto set = NeedHostProc<SavedRecordSetter>("SetDlgSavedFileInfo");
+  auto get = NeedHostProc<SavedRecord(__stdcall *)(int index)>("GetDlgSavedFileInfo");
+  auto set = NeedHostProc<void(__stdcall *)(int index, const SavedRecord *record)>("SetDlgSavedFileInfo");
   static const SavedRecord kRecords[3] = {
       {{1, 2, 3, 4}}, {{-1, INT_MIN, INT_MAX, 0}}, {{0x11111111, 0x22222222, 0x33333333, 0x44444444}}};
   for (int index = 2; index >= 0; --index) {

@@ -10,14 +10,13 @@
 // changes for every later call is put back after it.
 #include "host/box_watcher.h"
 #include "host/dialog_driver.h"
+#include "host/export_lists.h"
 #include "host/host.h"
 #include "host/main_window.h"
 #include "host/sjis_fit.h"
 #include "host/text_checks.h"
 #include <algorithm>
 #include <climits>
-#include <iterator>
-#include <sstream>
 #include <stdio.h>
 #include <string.h>
 
@@ -95,33 +94,15 @@ static std::string Problem(size_t count, const std::vector<std::string> &words, 
   return kinds->size() > kMostArguments ? "more arguments than the sweep passes" : "";
 }
 
-static std::vector<std::string> ListFiles() {
-  std::vector<std::string> files;
-  std::string folder = std::string(ORVEX_EXPORTS_DIR) + "/";
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*.txt").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return files;
-  do files.push_back(folder + found.cFileName);
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
 // Every usable line of the lists, in file and line order; the others named in *errors.
 static std::vector<Export> ReadExports(std::vector<std::string> *errors) {
   std::vector<Export> exports;
-  for (const std::string &file : ListFiles())
-    for (const std::string &line : ReadLines(file)) {
-      std::istringstream words(line);
-      Export swept;
-      size_t count;
-      if (!(words >> swept.name) || swept.name[0] == '#' || !(words >> count)) continue;
-      std::vector<std::string> kinds{std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
-      std::string problem = Problem(count, kinds, &swept.kinds);
-      if (problem.empty()) exports.push_back(swept);
-      else errors->push_back("tests/exports: " + swept.name + ": " + problem);
-    }
+  for (const ListedExport &entry : ListedExports(ORVEX_EXPORTS_DIR "/*.txt")) {
+    Export swept = {entry.name, {}};
+    std::string problem = Problem((size_t)entry.count, entry.kinds, &swept.kinds);
+    if (problem.empty()) exports.push_back(swept);
+    else errors->push_back("tests/exports: " + swept.name + ": " + problem);
+  }
   return exports;
 }
 

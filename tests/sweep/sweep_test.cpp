@@ -34,9 +34,7 @@ static LONGLONG FileSize(const std::string &path) {
 }
 
 static HANDLE StartChild(size_t from, const std::string &log, const std::string &folder) {
-  char self[MAX_PATH];
-  GetModuleFileNameA(0, self, MAX_PATH);
-  std::string line = "\"" + std::string(self) + "\" --gtest_filter=SweepChild.*";
+  std::string line = "\"" + HostFolder() + "test_sweep.exe\" --gtest_filter=SweepChild.*";
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, 0, TRUE};
   HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                            OPEN_EXISTING, 0, 0);

@@ -5,20 +5,15 @@
 #include <windows.h>
 #include <stdio.h>
 
-typedef void(__stdcall *SetFolderFn)(void);
-typedef char *(__stdcall *FolderFn)(void);
-typedef char *(__stdcall *FullPathFn)(char *);
-typedef int(__stdcall *IndexFn)(int);
-typedef int(__stdcall *HelperFn)(HWND, int);
 
 int main() {
   HMODULE library = LoadLibraryA("orvexlib.dll");
   if (!library) return 2;
-  auto setFolder = (SetFolderFn)GetProcAddress(library, "SetOrvexDirectory");
-  auto folder = (FolderFn)GetProcAddress(library, "GetOrvexDirectory");
-  auto fullPath = (FullPathFn)GetProcAddress(library, "GetOrvexFullPathName");
-  auto helpThere = (IndexFn)GetProcAddress(library, "IsHelpFileThere");
-  auto startHelper = (HelperFn)GetProcAddress(library, "DoOrvexExtExeForVista");
+  auto setFolder = (void(__stdcall *)(void))GetProcAddress(library, "SetOrvexDirectory");
+  auto folder = (char *(__stdcall *)(void))GetProcAddress(library, "GetOrvexDirectory");
+  auto fullPath = (char *(__stdcall *)(char *))GetProcAddress(library, "GetOrvexFullPathName");
+  auto helpThere = (int(__stdcall *)(int))GetProcAddress(library, "IsHelpFileThere");
+  auto startHelper = (int(__stdcall *)(HWND, int))GetProcAddress(library, "DoOrvexExtExeForVista");
   if (!setFolder || !folder || !fullPath || !helpThere || !startHelper) return 3;
   setFolder();
   printf("folder=%s\n", folder());

@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
-typedef int(__stdcall *TopicLookup)(const char *name);
 
 static int Lookup(const char *name) {
   char *guarded = GuardedReadOnlyText(name);
-  int topic = NeedHostProc<TopicLookup>("GetHelpIdForFunctions")(guarded);
+  int topic = NeedHostProc<int(__stdcall *)(const char *name)>("GetHelpIdForFunctions")(guarded);
   FreeGuarded(guarded);
   return topic;
 }

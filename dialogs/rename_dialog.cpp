@@ -34,12 +34,6 @@ static const int kFileInTheWay[] = {311, 1};
 static LPCSTR g_extensions = 0;
 static LPSTR g_path = 0;
 
-// The file-name part of `path`.
-static const char *FileNameOf(const char *path) {
-  const char *separator = SjisLastOf(path, "\\/:");
-  return separator ? separator + 1 : path;
-}
-
 // The drop-down list: "." and each listed extension, the file's own added
 // when it is not listed; the file's own is selected.
 static void FillExtensions(HWND box, const char *extension) {
@@ -58,7 +52,7 @@ static void InitRename(HWND dialog) {
   cwCenter(0, dialog);
   SetDlgItemTextA(dialog, IDC_RENAME_PATH, g_path);
   ShowWindow(GetDlgItem(dialog, IDC_RENAME_PATH), SW_HIDE);
-  std::string name = FileNameOf(g_path);
+  std::string name = SjisFileNamePart(g_path);
   SetDlgItemTextA(dialog, IDC_RENAME_NAME, name.c_str());
   const char *dot = GetFileExtension(name.c_str());
   if (dot) {
@@ -90,13 +84,13 @@ static std::string NewPath(HWND dialog, const char *folder) {
 static void Accept(HWND dialog) {
   char old[MAX_PATH];
   if (ReadControlText(dialog, IDC_RENAME_PATH, old, sizeof old) >= sizeof old) return;
-  std::string folder(old, (size_t)(FileNameOf(old) - old));
+  std::string folder(old, (size_t)(SjisFileNamePart(old) - old));
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   std::string path = NewPath(dialog, folder.c_str());
   if (path.empty()) return;
-  std::string newName = FileNameOf(path.c_str());
+  std::string newName = SjisFileNamePart(path.c_str());
   if (MessageBoxPrintfForOrvex(GethInstOrvexmsg(), kConfirmText, kConfirmTitle, newName.c_str(), dialog,
-                               kWarningOkCancel, FileNameOf(old)) != IDOK)
+                               kWarningOkCancel, SjisFileNamePart(old)) != IDOK)
     return;
   if (SjisEqualNoCase(path.c_str(), old)) {
     MessageBoxPrintfForOrvex(GethInstOrvexmsg(), kSameNameText, kSameNameTitle, 0, dialog, kWarning, 0);

@@ -193,8 +193,8 @@ static bool MoveIntoFolder(HWND dialog, const std::string &folder, std::string *
     TellNotCreated(dialog, folder);
     return false;
   }
-  std::string copy = folder + "\\" + FileNamePart(g_names[kSourceEntry]);
-  std::string moved = folder + "\\" + FileNamePart(target->c_str());
+  std::string copy = folder + "\\" + SjisFileNamePart(g_names[kSourceEntry]);
+  std::string moved = folder + "\\" + SjisFileNamePart(target->c_str());
   if (copy.size() >= ITEM_BUFFER_SIZE || moved.size() >= ITEM_BUFFER_SIZE) {
     Mark(dialog, IDC_LIB_SOURCE);
     return false;

@@ -39,7 +39,7 @@ static std::string DesktopDisplay(const std::string &desktop) {
 
 // The library's name without its extension.
 static std::string BaseName(const char *source) {
-  std::string name = FileNamePart(source);
+  std::string name = SjisFileNamePart(source);
   const char *dot = SjisLastOf(name.c_str(), ".");
   if (dot) name.resize((size_t)(dot - name.c_str()));
   return name;

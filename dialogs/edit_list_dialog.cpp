@@ -43,12 +43,7 @@ extern "C" int ORVEXAPI SetParametesForOpenEditDlg(int kind, int flags, int filt
   return filter;
 }
 
-static void SetInitialFolder(const char *folder) {
-  size_t length = 0;
-  LPSTR initial = GetInitialFolderAtFileOpenOrvex();
-  initial[0] = 0;
-  AppendSjis(initial, ITEM_BUFFER_SIZE, &length, folder);
-}
+static void SetInitialFolder(const char *folder) { CopySjis(GetInitialFolderAtFileOpenOrvex(), ITEM_BUFFER_SIZE, folder); }
 
 // The initial folder from the first item that exists: the item itself when
 // it is a folder, its folder when it is a file.
@@ -178,9 +173,7 @@ static INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 extern "C" int ORVEXAPI OpenEditDialog(HWND parent, int second, int third, HGLOBAL *list) {
   if (!list) return 0;
-  size_t length = 0;
-  g_savedInitialFolder[0] = 0;
-  AppendSjis(g_savedInitialFolder, sizeof g_savedInitialFolder, &length, GetInitialFolderAtFileOpenOrvex());
+  CopySjis(g_savedInitialFolder, sizeof g_savedInitialFolder, GetInitialFolderAtFileOpenOrvex());
   HGLOBAL *outer = g_list;
   g_list = list;
   INT_PTR answer = DisplayBox(parent, EditProc, "OpenEdit", GethInstOrvexdll());

@@ -109,9 +109,8 @@ static void InitImportLibrary(HWND dialog) {
   SetDlgItemTextA(dialog, IDC_LIB_SOURCE_LABEL, kSourceLabel[FromDll() ? 1 : 0][GetLanguage() ? 1 : 0]);
   _MyLoadString(0, GethInstOrvexmsg(), *g_kind, 0);
   SetDlgItemTextA(dialog, IDC_LIB_DESCRIPTION, GetLoadStrMessage());
-  char source[ITEM_BUFFER_SIZE] = "";
-  size_t length = 0;
-  AppendSjis(source, sizeof source, &length, g_names[kSourceEntry]);
+  char source[ITEM_BUFFER_SIZE];
+  CopySjis(source, sizeof source, g_names[kSourceEntry]);
   if (source[0]) {
     SetDlgItemTextA(dialog, IDC_LIB_SOURCE, source);
     EnableWindow(GetDlgItem(dialog, IDC_LIB_SOURCE_BROWSE), FALSE);

@@ -65,9 +65,7 @@ static int Ask(HWND dialog, const char *sourceFolder, const std::string &propose
   const char *inserts[] = {sourceFolder, proposed.c_str(), proposed.c_str(), display.c_str()};
   FormatSjis(text + length, sizeof text - length, GetLoadStrMessage(), inserts, 4);
   char title[ITEM_BUFFER_SIZE];
-  size_t titleLength = 0;
-  title[0] = 0;
-  AppendSjis(title, sizeof title, &titleLength, GetLoadStrTitle());
+  CopySjis(title, sizeof title, GetLoadStrTitle());
   return _myMessageBoxForOrvex(dialog, text, title, kYesNoCancel);
 }
 

@@ -2,6 +2,7 @@
 // their exact bytes (the host's C-function box holds status texts of both
 // languages among the function names).
 #include "frame/kitlib.h"
+#include "frame/dialog_controls.h"
 #include <string.h>
 #include <string>
 
@@ -22,8 +23,8 @@ extern "C" int KITAPI myGetTextComboBox(HWND combo, int item, LPSTR buffer) {
 }
 
 extern "C" int KITAPI DeleteSpecifiedTextFromComboBox(HWND dialog, int id, LPCSTR text) {
-  HWND box = id ? (dialog ? GetDlgItem(dialog, id) : 0) : dialog;
-  if (!IsWindow(box)) return -1;
+  HWND box = DialogControl(dialog, id);
+  if (!box) return -1;
   int index = FindIndepLineInComboBox(box, text, 0);
   if (index < 0) return -1;
   return SendMessageA(box, CB_DELETESTRING, (WPARAM)index, 0) == CB_ERR ? -1 : index;

@@ -159,7 +159,7 @@ static INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     Accept(dialog);
     break;
   case IDC_EDIT_HELP:
-    myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexHelp(), kShowTopic, kHelpTopic);
+    ShowProductHelp(dialog, kProductHelpFile, kShowTopic, kHelpTopic);
     break;
   case IDCANCEL:
   case IDC_TASK_CANCEL:

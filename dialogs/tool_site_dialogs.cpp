@@ -110,7 +110,7 @@ static INT_PTR CommandOptionCommand(HWND dialog, int id, int notification) {
     CopyCommand(dialog);
     return TRUE;
   case IDC_COMMAND_HELP:
-    myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexSwitchHelp(), kHelpTopicCommand, kSwitchHelpTopic);
+    ShowProductHelp(dialog, kSwitchHelpFile, kHelpTopicCommand, kSwitchHelpTopic);
     return TRUE;
   case IDOK:
   case IDCANCEL:

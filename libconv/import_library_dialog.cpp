@@ -273,7 +273,7 @@ static INT_PTR CALLBACK ImportLibraryProc(HWND dialog, UINT message, WPARAM wPar
     Browse(dialog, id == IDC_LIB_SOURCE_BROWSE);
     break;
   case IDC_LIB_HELP:
-    myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexHelp(), kShowTopic, kHelpTopic);
+    ShowProductHelp(dialog, kProductHelpFile, kShowTopic, kHelpTopic);
     break;
   case IDOK:
     if (RunOkSteps(dialog)) EndDialog(dialog, 1);

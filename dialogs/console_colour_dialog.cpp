@@ -13,7 +13,7 @@
 #include "runner/product_folder.h"
 #include "settings/colours.h"
 
-enum { kDefaultConsoleColour = 65535, kConsoleHelpTopic = 49199, kHelpTopicCommand = 1 };
+enum { kConsoleHelpTopic = 49199, kHelpTopicCommand = 1 };
 
 struct ColourButton {
   int id;

@@ -6,12 +6,13 @@
 // thread.
 #pragma once
 #include "frame/instance.h"
+#include "frame/buffer_sizes.h"
 #include "frame/kitlib.h"
 #include <stddef.h>
 
-// Every menu text is read into and built in a buffer of this size: at most
-// 519 bytes and a NUL. Callers' menu text buffers hold as much.
-enum { kMenuTextSize = 520 };
+// Every menu text is read into and built in a text buffer: at most 519 bytes
+// and a NUL. Callers' menu text buffers hold as much.
+enum { kMenuTextSize = ITEM_BUFFER_SIZE };
 // Menu numbers 0 to 9 address the table; the menu bar may hold more.
 enum { kMainMenuCount = 10 };
 // Modifier mask bits, as held down, as found in a text and as stored.

@@ -45,10 +45,10 @@ static BoxLines ReadLines(HWND box, const BoxKind &kind) {
   return lines;
 }
 
-static int IsAltered(HWND dialog, int id, HGLOBAL list, int separator, const BoxKind &kind) {
-  BoxLines lines = ReadLines(DialogControl(dialog, id), kind);
+// Whether the box's lines differ from the list's items.
+static bool Differ(const BoxLines &lines, HGLOBAL list, int separator) {
   int items = GetTotalOfItemsFile(list, separator);
-  if ((size_t)items != lines.text.size()) return 1;
+  if ((size_t)items != lines.text.size()) return true;
   // Each line answers for one item at most, so "a;A" does not match a, b.
   std::vector<bool> used(lines.text.size(), false);
   size_t matched = 0;
@@ -65,9 +65,15 @@ static int IsAltered(HWND dialog, int id, HGLOBAL list, int separator, const Box
   return matched != lines.text.size();
 }
 
+static int IsAltered(HWND dialog, int id, HGLOBAL list, int separator, const BoxKind &kind) {
+  return Differ(ReadLines(DialogControl(dialog, id), kind), list, separator) ? 1 : 0;
+}
+
+// The box is read once: compared, then saved from the same lines.
 static int SaveBox(HWND dialog, int id, HGLOBAL *list, int separator, const BoxKind &kind) {
-  if (!list || !IsAltered(dialog, id, *list, separator, kind)) return 0;
+  if (!list) return 0;
   BoxLines lines = ReadLines(DialogControl(dialog, id), kind);
+  if (!Differ(lines, *list, separator)) return 0;
   AddFormattedStringFromEachFile(dialog, "", list, separator);
   for (size_t j = 0; j < lines.text.size(); j++)
     if (lines.fits[j]) AddFormattedStringFromEachFile(dialog, lines.text[j].c_str(), list, separator);

@@ -112,6 +112,9 @@ void SayMenuFailure(void);
 // The command identifier of the item at `position`: -1 for an entry that
 // opens a popup, 0 for a separator or no item.
 int MenuItemId(HMENU menu, int position);
+// Writes the item at `position` of a list popup, or inserts one there: a
+// string item with `text`, identifier `id` and state `state`.
+bool PutListItem(HMENU popup, int position, bool insert, const char *text, int id, UINT state);
 // Empties the active-project list popup to its placeholder (identifier 0).
 int ClearActiveProjectList(HMENU popup);
 // Marks the menu bar for DrawMenuBars.

@@ -5,6 +5,7 @@
 // the dialog is open the product's initial folder for file opening is the
 // first item that exists, so "..." starts among the items; the folder the
 // host had set is put back when the dialog ends.
+#include "dialogs/modal_procedure.h"
 #include "dialogs/single_task_dialogs.h"
 #include "dialogs/single_task_resources.h"
 #include "frame/control_texts.h"
@@ -131,13 +132,7 @@ static void Accept(HWND dialog) {
   EndDialog(dialog, 1);
 }
 
-static INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    InitEditDialog(dialog);
-    return TRUE;
-  }
-  if (message != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam), code = HIWORD(wParam);
+static INT_PTR EditCommand(HWND dialog, int id, int code) {
   switch (id) {
   case IDC_EDIT_ITEM:
     if (code == EN_UPDATE) UpdateButtons(dialog);
@@ -176,7 +171,7 @@ extern "C" int ORVEXAPI OpenEditDialog(HWND parent, int second, int third, HGLOB
   CopySjis(g_savedInitialFolder, sizeof g_savedInitialFolder, GetInitialFolderAtFileOpenOrvex());
   HGLOBAL *outer = g_list;
   g_list = list;
-  INT_PTR answer = DisplayBox(parent, EditProc, "OpenEdit", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, ModalDialogProc<InitEditDialog, EditCommand>, "OpenEdit", GethInstOrvexdll());
   g_list = outer;
   SetInitialFolder(g_savedInitialFolder);
   return (int)answer;

@@ -4,6 +4,7 @@
 // buffer holds the old path, its NUL, then the new path: the host renames.
 // Each path holds at most MAX_PATH - 1 bytes, so the buffer's 520 bytes hold
 // both; a longer old path is refused and a longer new one is a bad name.
+#include "dialogs/modal_procedure.h"
 #include "dialogs/single_task_dialogs.h"
 #include "dialogs/single_task_resources.h"
 #include "frame/control_texts.h"
@@ -105,15 +106,10 @@ static void Accept(HWND dialog) {
   EndDialog(dialog, 1);
 }
 
-static INT_PTR CALLBACK RenameProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    InitRename(dialog);
-    return TRUE;
-  }
-  if (message != WM_COMMAND) return FALSE;
-  switch (LOWORD(wParam)) {
+static INT_PTR RenameCommand(HWND dialog, int id, int notification) {
+  switch (id) {
   case IDC_RENAME_NEW_NAME:
-    if (HIWORD(wParam) == EN_CHANGE)
+    if (notification == EN_CHANGE)
       EnableWindow(GetDlgItem(dialog, IDOK), GetWindowTextLengthA(GetDlgItem(dialog, IDC_RENAME_NEW_NAME)) > 0);
     return TRUE;
   case IDOK:
@@ -131,7 +127,7 @@ extern "C" int ORVEXAPI OpenRenameFileDialog(HWND parent, int second, LPCSTR ext
   if (!path || !path[0] || strlen(path) >= MAX_PATH) return 0;
   g_extensions = extensions;
   g_path = path;
-  INT_PTR answer = DisplayBox(parent, RenameProc, "OpenRenameFile", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, ModalDialogProc<InitRename, RenameCommand>, "OpenRenameFile", GethInstOrvexdll());
   g_path = 0;
   g_extensions = 0;
   return answer == 1 ? 1 : 0;

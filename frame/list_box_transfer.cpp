@@ -22,9 +22,6 @@ static const BoxKind kListBox = {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_SETC
 static const BoxKind kComboBox = {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_SETCURSEL,
                                   SetHorizontalScrollInComboBoxByStringSize, AddAndViewIndepFileToComboBox};
 
-// Extra pixels of the list box's horizontal extent while it is filled.
-enum { kListBoxExtraWidth = 360 };
-
 // The box's lines; a line too long for an item stays empty and `fits` says so.
 struct BoxLines {
   std::vector<std::string> text;
@@ -138,7 +135,7 @@ extern "C" void ORVEXAPI FillListBoxByGlobalMemory(HWND dialog, int id, HGLOBAL 
   HWND box = DialogControl(dialog, id);
   if (!box) return;
   int widest = 0;
-  AddExtraWidthForStringInHorizontalScroll(kListBoxExtraWidth);
+  AddExtraWidthForStringInHorizontalScroll(kListBoxFillExtraWidth);
   AddItems(dialog, id, list, separator, kListBox, &widest);
   AddExtraWidthForStringInHorizontalScroll(0);
   SendMessageA(box, LB_SETCURSEL, 0, 0);

@@ -64,12 +64,14 @@ static void ClimbToFolder(char *path) {
   }
 }
 
+// A file's folder, a folder itself, the nearest folder above a path that is
+// gone, or, for a text without a folder, the host's start folder.
 static void ChooseStartFolder(char *path, LPARAM hostValue) {
   int kind = IsDirectoryAttributeForOrvex(path);
-  if (path[0] && kind == kFileKind && FindYenMark(path)) GetDirectoryPathInFile(path);
-  else if (kind == kFolderKind) {
-  } else if (FindYenMark(path)) ClimbToFolder(path);
-  else HostGetDirectoryForChooseFolderAndFile(path, hostValue);
+  bool hasFolder = FindYenMark(path) != 0;
+  if (kind == kFileKind && hasFolder) GetDirectoryPathInFile(path);
+  else if (kind != kFolderKind && hasFolder) ClimbToFolder(path);
+  else if (kind != kFolderKind) HostGetDirectoryForChooseFolderAndFile(path, hostValue);
   path[ITEM_BUFFER_SIZE - 1] = 0;
   SetDlgCurrentDir(path);
   myGetcwd(path, ITEM_BUFFER_SIZE);

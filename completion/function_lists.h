@@ -4,11 +4,12 @@
 // reader.
 #pragma once
 #include "frame/instance.h"
+#include "frame/buffer_sizes.h"
 #include "frame/paths.h"
 
-// Words and patterns of the completion popup fit a text buffer of this size
-// (at most 519 bytes and a NUL); a longer word never enters the main list.
-enum { kWordBufferSize = 520 };
+// Words and patterns of the completion popup fit a text buffer (at most 519
+// bytes and a NUL); a longer word never enters the main list.
+enum { kWordBufferSize = ITEM_BUFFER_SIZE };
 
 // The byte that ends a function list's entries, and the marks of an entry:
 // name, form feed, number, bell, text, backspace. None of them can be the

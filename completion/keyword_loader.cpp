@@ -22,8 +22,6 @@
 #include <new>
 #include <string.h>
 
-enum { kAskForPathBuffer = 0xFFFFFF };
-
 struct KeywordRun {
   HANDLE thread;
   volatile LONG state;       // 1 running, -1 done; set to 1 by the window thread, to -1 by the loader
@@ -116,7 +114,7 @@ int StartKeywordLoader(void) {
   run->list = list;
   run->language = GetLanguage();
   int withoutMacros = IsMacroKeywordAbsentInDatabase() ? 1 : 0;
-  if (GetMemoryTagBySize(0, &run->path, kAskForPathBuffer, 0)) KeywordDatabasePath(run->path.text, withoutMacros);
+  if (GetMemoryTagBySize(0, &run->path, kKitPathBufferRequest, 0)) KeywordDatabasePath(run->path.text, withoutMacros);
   SetDatabaseTypePutWordDialog(withoutMacros);
   run->state = 1;
   run->keepLoading = 1;

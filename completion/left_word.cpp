@@ -17,12 +17,6 @@ static void CharacterStarts(const char *start, const char *pos, std::vector<cons
   }
 }
 
-static RightLook ClassOf(int kind, const char *character) {
-  if (SjisCharLength(character) == 2) return LOOK_DOUBLE_BYTE;
-  if (SjisIsLeadByte((unsigned char)*character)) return LOOK_SEPARATOR;
-  return SeparatesWords(kind, *character) ? LOOK_SEPARATOR : LOOK_WORD_BYTE;
-}
-
 // Null for a null text, a place outside it or a kind outside 0 to 3.
 extern "C" LPSTR ORVEXAPI GetLeftWordSeparatedByKugiri(LPSTR start, LPSTR pos, int kind) {
   if (!start || !pos || pos < start || !IsSeparatorKind(kind) || pos > start + strlen(start)) return 0;
@@ -31,7 +25,7 @@ extern "C" LPSTR ORVEXAPI GetLeftWordSeparatedByKugiri(LPSTR start, LPSTR pos, i
   size_t at = starts.size() - 1; // the character holding pos
   int stepped = 0;
   // Word characters are single bytes: stepping over one moves one byte left.
-  while (ClassOf(kind, starts[at]) == LOOK_WORD_BYTE) {
+  while (CharacterClass(kind, starts[at]) == LOOK_WORD_BYTE) {
     if (at == 0) return start; // the word runs to the start of the text
     at--;
     stepped++;
@@ -41,8 +35,8 @@ extern "C" LPSTR ORVEXAPI GetLeftWordSeparatedByKugiri(LPSTR start, LPSTR pos, i
     SetHeadCurPosition(stepped - 1);
     return (LPSTR)starts[at] + SjisCharLength(starts[at]);
   }
-  if (ClassOf(kind, starts[at]) == LOOK_SEPARATOR) return pos;
+  if (CharacterClass(kind, starts[at]) == LOOK_SEPARATOR) return pos;
   // A run of two-byte characters ending with the one that holds pos.
-  while (at > 0 && ClassOf(kind, starts[at - 1]) == LOOK_DOUBLE_BYTE) at--;
+  while (at > 0 && CharacterClass(kind, starts[at - 1]) == LOOK_DOUBLE_BYTE) at--;
   return (LPSTR)starts[at];
 }

@@ -1,6 +1,7 @@
 // The status texts that stand in the host's C-function combo box and status
 // region while function lists are made: put into the box (disabled, so the
 // user cannot pick one as a function), recognised, and removed again.
+#include "frame/buffer_sizes.h"
 #include "frame/kitlib.h"
 #include "frame/registry.h"
 #include "settings/session_flags.h"
@@ -18,7 +19,7 @@ static const char *const kTexts[kStatusTextCount][2] = {
     {"Save Corrected Function List...", " 関数ﾘｽﾄ修正保存中･･･"},
 };
 // The adding text without its leading "  >", for the status region.
-enum { kAddingLead = 3, kComboTextSize = 520 };
+enum { kAddingLead = 3 };
 
 static const char *Text(StatusText which) { return kTexts[which][GetLanguage() ? 1 : 0]; }
 
@@ -48,7 +49,7 @@ extern "C" void ORVEXAPI PutListAddingMessageInComboBoxCfunction(HWND combo, int
 static int FirstLineIs(HWND combo, StatusText which) {
   if (!IsWindow(combo)) return 0;
   SendMessageA(combo, CB_SETCURSEL, 0, 0);
-  char line[kComboTextSize];
+  char line[ITEM_BUFFER_SIZE];
   if (myGetTextComboBox(combo, 0, line) < 0) return 0;
   return strcmp(line, Text(which)) == 0;
 }

@@ -1,5 +1,5 @@
 // The table of separator tests indexed by the scans' kind, and the class of
-// a place as a scan looking right sees it.
+// a place or a character as the word scans see it.
 #include "completion/word_separators.h"
 #include "frame/scanning.h"
 #include "frame/kitlib.h"
@@ -19,19 +19,13 @@ RightLook LookRight(int kind, const char *p) {
   return SeparatesWords(kind, *p) ? LOOK_SEPARATOR : LOOK_WORD_BYTE;
 }
 
-const char *CharacterHolding(const char *start, const char *p) {
-  const char *at = start;
-  while (at < p && *at) {
-    const char *next = SjisNext(at);
-    if (next > p) break;
-    at = next;
-  }
-  return at;
+RightLook CharacterClass(int kind, const char *character) {
+  if (SjisCharLength(character) == 2) return LOOK_DOUBLE_BYTE;
+  if (SjisIsLeadByte((unsigned char)*character)) return LOOK_SEPARATOR;
+  return SeparatesWords(kind, *character) ? LOOK_SEPARATOR : LOOK_WORD_BYTE;
 }
 
+// A place that starts no character is the trail byte of the one before it.
 RightLook LookAt(int kind, const char *start, const char *p) {
-  const char *at = CharacterHolding(start, p);
-  if (SjisCharLength(at) == 2) return LOOK_DOUBLE_BYTE;
-  if (SjisIsLeadByte((unsigned char)*at)) return LOOK_SEPARATOR;
-  return SeparatesWords(kind, *at) ? LOOK_SEPARATOR : LOOK_WORD_BYTE;
+  return CharacterClass(kind, SjisIsCharStart(start, p) ? p : p - 1);
 }

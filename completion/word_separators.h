@@ -14,13 +14,14 @@ bool IsSeparatorKind(int kind);
 bool SeparatesWords(int kind, int byte);
 // The class of the place p, looking at its byte and the one after it.
 RightLook LookRight(int kind, const char *p);
-// The class of the character that holds p, its bounds found by walking the
-// text from `start` (so a trail byte is never judged on its own): a two-byte
+// The class of the character that starts at `character`: a two-byte
 // character, a separator (a lone lead byte counts as one, so no word holds
 // half a character), or a word byte.
+RightLook CharacterClass(int kind, const char *character);
+// The class of the character that holds p in the text from `start`, its
+// start found by the character model (so a trail byte is never judged on
+// its own).
 RightLook LookAt(int kind, const char *start, const char *p);
-// The start of the character that holds p, walking from `start`.
-const char *CharacterHolding(const char *start, const char *p);
 
 extern "C" int ORVEXAPI GetRightWordSeparatedByKugiri(LPSTR text, int kind, LPSTR *end, int *savedByte);
 extern "C" LPSTR ORVEXAPI GetLeftWordSeparatedByKugiri(LPSTR start, LPSTR pos, int kind);

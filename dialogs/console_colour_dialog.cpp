@@ -13,7 +13,7 @@
 #include "runner/product_folder.h"
 #include "settings/colours.h"
 
-enum { kDefaultConsoleColour = 65535, kConsoleHelpTopic = 49199, kHelpTopicCommand = 1 };
+enum { kConsoleHelpTopic = 49199, kHelpTopicCommand = 1 };
 
 struct ColourButton {
   int id;
@@ -158,7 +158,7 @@ static INT_PTR ConsoleCommand(HWND dialog, int id, int notification) {
     DefaultBoxClicked(dialog);
     return TRUE;
   case IDC_COLOUR_HELP:
-    myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexHelp(), kHelpTopicCommand, kConsoleHelpTopic);
+    ShowProductHelp(dialog, kProductHelpFile, kHelpTopicCommand, kConsoleHelpTopic);
     return TRUE;
   }
   return ColourButtonClicked(dialog, id);

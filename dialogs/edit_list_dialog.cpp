@@ -5,6 +5,7 @@
 // the dialog is open the product's initial folder for file opening is the
 // first item that exists, so "..." starts among the items; the folder the
 // host had set is put back when the dialog ends.
+#include "dialogs/modal_procedure.h"
 #include "dialogs/single_task_dialogs.h"
 #include "dialogs/single_task_resources.h"
 #include "frame/control_texts.h"
@@ -43,12 +44,7 @@ extern "C" int ORVEXAPI SetParametesForOpenEditDlg(int kind, int flags, int filt
   return filter;
 }
 
-static void SetInitialFolder(const char *folder) {
-  size_t length = 0;
-  LPSTR initial = GetInitialFolderAtFileOpenOrvex();
-  initial[0] = 0;
-  AppendSjis(initial, ITEM_BUFFER_SIZE, &length, folder);
-}
+static void SetInitialFolder(const char *folder) { CopySjis(GetInitialFolderAtFileOpenOrvex(), ITEM_BUFFER_SIZE, folder); }
 
 // The initial folder from the first item that exists: the item itself when
 // it is a folder, its folder when it is a file.
@@ -136,13 +132,7 @@ static void Accept(HWND dialog) {
   EndDialog(dialog, 1);
 }
 
-static INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    InitEditDialog(dialog);
-    return TRUE;
-  }
-  if (message != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam), code = HIWORD(wParam);
+static INT_PTR EditCommand(HWND dialog, int id, int code) {
   switch (id) {
   case IDC_EDIT_ITEM:
     if (code == EN_UPDATE) UpdateButtons(dialog);
@@ -164,7 +154,7 @@ static INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     Accept(dialog);
     break;
   case IDC_EDIT_HELP:
-    myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexHelp(), kShowTopic, kHelpTopic);
+    ShowProductHelp(dialog, kProductHelpFile, kShowTopic, kHelpTopic);
     break;
   case IDCANCEL:
   case IDC_TASK_CANCEL:
@@ -178,12 +168,10 @@ static INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 extern "C" int ORVEXAPI OpenEditDialog(HWND parent, int second, int third, HGLOBAL *list) {
   if (!list) return 0;
-  size_t length = 0;
-  g_savedInitialFolder[0] = 0;
-  AppendSjis(g_savedInitialFolder, sizeof g_savedInitialFolder, &length, GetInitialFolderAtFileOpenOrvex());
+  CopySjis(g_savedInitialFolder, sizeof g_savedInitialFolder, GetInitialFolderAtFileOpenOrvex());
   HGLOBAL *outer = g_list;
   g_list = list;
-  INT_PTR answer = DisplayBox(parent, EditProc, "OpenEdit", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, ModalDialogProc<InitEditDialog, EditCommand>, "OpenEdit", GethInstOrvexdll());
   g_list = outer;
   SetInitialFolder(g_savedInitialFolder);
   return (int)answer;

@@ -67,10 +67,8 @@ static void InitChooser(HWND dialog) {
 
 static void Choose(HWND dialog) {
   LPARAM chosen = ListupSelectedData(dialog);
-  if (g_editors && ListupSelection(dialog) >= 0 && (size_t)chosen < g_programs.size()) {
-    size_t length = 0;
-    AppendSjis(g_editors, ITEM_BUFFER_SIZE, &length, g_programs[(size_t)chosen].c_str());
-  }
+  if (g_editors && ListupSelection(dialog) >= 0 && (size_t)chosen < g_programs.size())
+    CopySjis(g_editors, ITEM_BUFFER_SIZE, g_programs[(size_t)chosen].c_str());
   EndDialog(dialog, 1);
 }
 

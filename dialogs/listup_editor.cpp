@@ -2,13 +2,12 @@
 // on their common template: the list fill with its horizontal extent, the
 // selection and the button rules.
 #include "dialogs/listup_editor.h"
+#include "frame/formatted_lists.h"
 #include "frame/kitlib.h"
-
-enum { kExtraWidth = 360 };
 
 void BeginListupFill(int *widest) {
   *widest = 0;
-  AddExtraWidthForStringInHorizontalScroll(kExtraWidth);
+  AddExtraWidthForStringInHorizontalScroll(kListBoxFillExtraWidth);
 }
 
 void EndListupFill(void) { AddExtraWidthForStringInHorizontalScroll(0); }

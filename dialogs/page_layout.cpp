@@ -6,6 +6,7 @@
 // leaves the stored layout as it was whatever the user does next.
 #include "dialogs/modal_procedure.h"
 #include "dialogs/tool_dialog_ids.h"
+#include "frame/dialog_controls.h"
 #include "frame/kitlib.h"
 #include "frame/kitmsg.h"
 #include "frame/message_boxes.h"
@@ -43,13 +44,6 @@ static const int kMarginEdits[] = {IDC_MARGIN_LEFT, IDC_MARGIN_RIGHT, IDC_MARGIN
 // the host's user-interface thread while the dialog is open.
 static int g_insertTarget = 0;
 
-static std::string ControlText(HWND control) {
-  int length = control ? GetWindowTextLengthA(control) : 0;
-  std::string text((size_t)length + 1, '\0');
-  text.resize(control ? (size_t)GetWindowTextA(control, &text[0], length + 1) : 0);
-  return text;
-}
-
 static void ShowMargin(HWND dialog, int id, double value) {
   char text[ITEM_BUFFER_SIZE];
   snprintf(text, sizeof text, "%10.2f", value);
@@ -78,7 +72,7 @@ static void InitPageLayout(HWND dialog) {
 // empty field is 0. A sign, a comma or any two-byte character is refused,
 // and so is a number too large to be held.
 static bool ReadMargin(HWND dialog, int id, double *value) {
-  std::string text = ControlText(GetDlgItem(dialog, id));
+  std::string text = WholeControlText(GetDlgItem(dialog, id));
   DeleteSpaceAtEnd(&text[0]);
   DeleteSpaceAtBeginning(&text[0]);
   int periods = 0;
@@ -94,7 +88,7 @@ static bool ReadMargin(HWND dialog, int id, double *value) {
 static void StoreLayout(HWND dialog, const double *margins) {
   SetPrintRichTextContentsFormat(0);
   for (const FormatField &field : kFormatFields) {
-    std::string text = ControlText(GetDlgItem(dialog, field.edit));
+    std::string text = WholeControlText(GetDlgItem(dialog, field.edit));
     SetFormatStringForRichTextContents(text.c_str(), kPositionFlags[field.position] | kPartFlags[field.footer]);
   }
   SetMarginForRichTextContents(&margins[0], &margins[1], &margins[2], &margins[3], 1);
@@ -155,7 +149,7 @@ static void InsertIdentifier(HWND dialog, int kind) {
   LPCSTR identifier = GetFormatIdentifierStringForRichTextContents(kind);
   HWND edit = g_insertTarget ? GetDlgItem(dialog, g_insertTarget) : 0;
   if (!identifier || !edit) return;
-  std::string text = ControlText(edit);
+  std::string text = WholeControlText(edit);
   DWORD start = 0, end = 0;
   SendMessageA(edit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
   if (start > text.size() || start > kLastSelectionStart) return;

@@ -87,15 +87,8 @@ static bool RestoreEntry(HMENU popup, int place, const std::string &entry, int b
   size_t length = kHeadRoom;
   if (!AppendSjis(text, sizeof text, &length, entry.c_str()) || !FormatRecentFileFolderMenuString(text, place, 0, 1))
     return false;
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_FTYPE;
-  info.fType = MFT_STRING;
-  info.fState = MFS_ENABLED;
-  info.wID = (UINT)(baseId + place);
-  info.dwTypeData = text;
-  if (place == 0 && GetMenuItemCount(popup) == 1) return SetMenuItemInfoA(popup, 0, TRUE, &info) != 0;
-  return InsertMenuItemA(popup, (UINT)place, TRUE, &info) != 0;
+  bool placeholderLeft = place == 0 && GetMenuItemCount(popup) == 1;
+  return PutListItem(popup, place, !placeholderLeft, text, baseId + place, MFS_ENABLED);
 }
 
 static void RebuildMenuList(HWND dialog) {

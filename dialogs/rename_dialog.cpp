@@ -4,6 +4,7 @@
 // buffer holds the old path, its NUL, then the new path: the host renames.
 // Each path holds at most MAX_PATH - 1 bytes, so the buffer's 520 bytes hold
 // both; a longer old path is refused and a longer new one is a bad name.
+#include "dialogs/modal_procedure.h"
 #include "dialogs/single_task_dialogs.h"
 #include "dialogs/single_task_resources.h"
 #include "frame/control_texts.h"
@@ -34,12 +35,6 @@ static const int kFileInTheWay[] = {311, 1};
 static LPCSTR g_extensions = 0;
 static LPSTR g_path = 0;
 
-// The file-name part of `path`.
-static const char *FileNameOf(const char *path) {
-  const char *separator = SjisLastOf(path, "\\/:");
-  return separator ? separator + 1 : path;
-}
-
 // The drop-down list: "." and each listed extension, the file's own added
 // when it is not listed; the file's own is selected.
 static void FillExtensions(HWND box, const char *extension) {
@@ -58,7 +53,7 @@ static void InitRename(HWND dialog) {
   cwCenter(0, dialog);
   SetDlgItemTextA(dialog, IDC_RENAME_PATH, g_path);
   ShowWindow(GetDlgItem(dialog, IDC_RENAME_PATH), SW_HIDE);
-  std::string name = FileNameOf(g_path);
+  std::string name = SjisFileNamePart(g_path);
   SetDlgItemTextA(dialog, IDC_RENAME_NAME, name.c_str());
   const char *dot = GetFileExtension(name.c_str());
   if (dot) {
@@ -90,13 +85,13 @@ static std::string NewPath(HWND dialog, const char *folder) {
 static void Accept(HWND dialog) {
   char old[MAX_PATH];
   if (ReadControlText(dialog, IDC_RENAME_PATH, old, sizeof old) >= sizeof old) return;
-  std::string folder(old, (size_t)(FileNameOf(old) - old));
+  std::string folder(old, (size_t)(SjisFileNamePart(old) - old));
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   std::string path = NewPath(dialog, folder.c_str());
   if (path.empty()) return;
-  std::string newName = FileNameOf(path.c_str());
+  std::string newName = SjisFileNamePart(path.c_str());
   if (MessageBoxPrintfForOrvex(GethInstOrvexmsg(), kConfirmText, kConfirmTitle, newName.c_str(), dialog,
-                               kWarningOkCancel, FileNameOf(old)) != IDOK)
+                               kWarningOkCancel, SjisFileNamePart(old)) != IDOK)
     return;
   if (SjisEqualNoCase(path.c_str(), old)) {
     MessageBoxPrintfForOrvex(GethInstOrvexmsg(), kSameNameText, kSameNameTitle, 0, dialog, kWarning, 0);
@@ -111,15 +106,10 @@ static void Accept(HWND dialog) {
   EndDialog(dialog, 1);
 }
 
-static INT_PTR CALLBACK RenameProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    InitRename(dialog);
-    return TRUE;
-  }
-  if (message != WM_COMMAND) return FALSE;
-  switch (LOWORD(wParam)) {
+static INT_PTR RenameCommand(HWND dialog, int id, int notification) {
+  switch (id) {
   case IDC_RENAME_NEW_NAME:
-    if (HIWORD(wParam) == EN_CHANGE)
+    if (notification == EN_CHANGE)
       EnableWindow(GetDlgItem(dialog, IDOK), GetWindowTextLengthA(GetDlgItem(dialog, IDC_RENAME_NEW_NAME)) > 0);
     return TRUE;
   case IDOK:
@@ -137,7 +127,7 @@ extern "C" int ORVEXAPI OpenRenameFileDialog(HWND parent, int second, LPCSTR ext
   if (!path || !path[0] || strlen(path) >= MAX_PATH) return 0;
   g_extensions = extensions;
   g_path = path;
-  INT_PTR answer = DisplayBox(parent, RenameProc, "OpenRenameFile", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, ModalDialogProc<InitRename, RenameCommand>, "OpenRenameFile", GethInstOrvexdll());
   g_path = 0;
   g_extensions = 0;
   return answer == 1 ? 1 : 0;

@@ -4,6 +4,7 @@
 // Release and Debug output folders into the recycle bin. Delete never
 // touches a folder that is empty as a name, a drive root or a system folder,
 // whatever the host answered for the output folders.
+#include "dialogs/modal_procedure.h"
 #include "dialogs/single_task_dialogs.h"
 #include "dialogs/single_task_resources.h"
 #include "frame/buffer_sizes.h"
@@ -88,13 +89,8 @@ static void InitTdsAdvice(HWND dialog) {
   UpdateDeleteButton(dialog);
 }
 
-static INT_PTR CALLBACK TdsAdviceProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    InitTdsAdvice(dialog);
-    return TRUE;
-  }
-  if (message != WM_COMMAND) return FALSE;
-  switch (LOWORD(wParam)) {
+static INT_PTR TdsAdviceCommand(HWND dialog, int id, int notification) {
+  switch (id) {
   case IDC_TDS_SYSTEM_PANEL:
     ShellExecuteA(dialog, 0, "rundll32.exe", "shell32.dll,Control_RunDLL sysdm.cpl", 0, SW_SHOWNORMAL);
     return TRUE;
@@ -116,6 +112,6 @@ static INT_PTR CALLBACK TdsAdviceProc(HWND dialog, UINT message, WPARAM wParam, 
 }
 
 extern "C" int ORVEXAPI OpenBadTdsFileDialog(HWND parent, int second, int third, int fourth) {
-  INT_PTR answer = DisplayBox(parent, TdsAdviceProc, "OpenBadTdsFile", GethInstOrvexdll());
+  INT_PTR answer = DisplayBox(parent, ModalDialogProc<InitTdsAdvice, TdsAdviceCommand>, "OpenBadTdsFile", GethInstOrvexdll());
   return answer == 1 ? 1 : 0;
 }

@@ -32,19 +32,16 @@ static const char *const kCopied[] = {"Copying done", "ｺﾋﾟｰしました"
 static const char *const kNotCopied[] = {"Failed to copy", "ｺﾋﾟｰ失敗しました"};
 
 // Set by the export that opens a dialog and read by its procedure, on the
-// host's user-interface thread. One of the two folders is set while a site
-// dialog is open (both may be null); g_siteTool says which dialog it is.
-static LPCSTR g_assemblerFolder = 0;
-static LPCSTR g_debuggerFolder = 0;
+// host's user-interface thread: the tool of the open site dialog and its
+// folder (may be null), the text of the command-option dialog.
 static const SiteTool *g_siteTool = &kAssembler;
+static LPCSTR g_siteFolder = 0;
 static LPCSTR g_commandText = 0;
-
-static LPCSTR SiteFolder(void) { return g_siteTool == &kDebugger ? g_debuggerFolder : g_assemblerFolder; }
 
 static void InitSite(HWND dialog) {
   cwCenter(0, dialog);
   char text[ITEM_BUFFER_SIZE];
-  const char *inserts[] = {g_siteTool->placeText, SiteFolder(), "folder"};
+  const char *inserts[] = {g_siteTool->placeText, g_siteFolder, "folder"};
   FormatSjis(text, sizeof text, "%s %s %s", inserts, 3);
   SetDlgItemTextA(dialog, IDC_SITE_FOLDER, text);
   LPSTR description = 0;
@@ -59,8 +56,7 @@ static INT_PTR SiteCommand(HWND dialog, int id, int notification) {
     return TRUE;
   case IDC_SITE_OPEN_FOLDER: {
     RECT place;
-    LPCSTR folder = SiteFolder();
-    if (folder && folder[0]) OpenDirInDesktop(&place, dialog, folder, 0, 0);
+    if (g_siteFolder && g_siteFolder[0]) OpenDirInDesktop(&place, dialog, g_siteFolder, 0, 0);
     return TRUE;
   }
   case IDOK:
@@ -72,20 +68,18 @@ static INT_PTR SiteCommand(HWND dialog, int id, int notification) {
   return FALSE;
 }
 
+static int OpenSiteDialog(HWND owner, const SiteTool &tool, LPCSTR folder, LPCSTR templateName) {
+  g_siteTool = &tool;
+  g_siteFolder = folder;
+  return (int)DisplayBox(owner, ModalDialogProc<InitSite, SiteCommand>, templateName, GethInstOrvexdll());
+}
+
 extern "C" int ORVEXAPI OpenTasm32SiteDialog(HWND owner, int ignored1, int ignored2, LPCSTR folder) {
-  g_assemblerFolder = folder;
-  g_debuggerFolder = 0;
-  g_siteTool = &kAssembler;
-  return (int)DisplayBox(owner, ModalDialogProc<InitSite, SiteCommand>,
-                    "OpenTasm32Site", GethInstOrvexdll());
+  return OpenSiteDialog(owner, kAssembler, folder, "OpenTasm32Site");
 }
 
 extern "C" int ORVEXAPI OpenTurboDebuggerSiteDialog(HWND owner, int ignored1, int ignored2, LPCSTR folder) {
-  g_debuggerFolder = folder;
-  g_assemblerFolder = 0;
-  g_siteTool = &kDebugger;
-  return (int)DisplayBox(owner, ModalDialogProc<InitSite, SiteCommand>,
-                    "OpenTurboDebuggerSite", GethInstOrvexdll());
+  return OpenSiteDialog(owner, kDebugger, folder, "OpenTurboDebuggerSite");
 }
 
 // Kitlib's own copy message is switched off for the copy (the dialog says
@@ -110,7 +104,7 @@ static INT_PTR CommandOptionCommand(HWND dialog, int id, int notification) {
     CopyCommand(dialog);
     return TRUE;
   case IDC_COMMAND_HELP:
-    myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexSwitchHelp(), kHelpTopicCommand, kSwitchHelpTopic);
+    ShowProductHelp(dialog, kSwitchHelpFile, kHelpTopicCommand, kSwitchHelpTopic);
     return TRUE;
   case IDOK:
   case IDCANCEL:

@@ -43,3 +43,7 @@ const char *LockFormattedList(HGLOBAL block);
 
 // The separator every caller inside the library passes.
 enum { kListSeparator = ';' };
+
+// Extra pixels Kitlib adds to each line width it measures while the library
+// fills a list box, so the horizontal extent leaves room behind the widest.
+enum { kListBoxFillExtraWidth = 360 };

@@ -11,6 +11,9 @@
 
 struct KITMEMORYTAG;
 
+// The size by which GetMemoryTagBySize is asked for a path buffer.
+enum { kKitPathBufferRequest = 0xFFFFFF };
+
 extern "C" {
 
 // ---- List boxes (lines compared byte for byte: "Foo" is not "foo") ----
@@ -34,9 +37,10 @@ int KITAPI DeleteSpecifiedTextFromComboBox(HWND dialog, int id, LPCSTR text);
 // backslash between them, in place. The length of the path; 0 when it would
 // pass 259 bytes (folder emptied). `zero` is 0.
 int KITAPI __myGetFullPathName(int zero, LPSTR folder, LPCSTR name);
-// Fills `tag` with a zero-filled block of `size` bytes; size 0xFFFFFF asks
-// for a path buffer of 520 bytes. `filled`, when given, receives the size.
-// Released with FreeMemoryTag. 1 done, 0 not (tag emptied).
+// Fills `tag` with a zero-filled block of `size` bytes; size
+// kKitPathBufferRequest asks for a path buffer of ITEM_BUFFER_SIZE (520)
+// bytes. `filled`, when given, receives the size. Released with
+// FreeMemoryTag. 1 done, 0 not (tag emptied).
 int KITAPI GetMemoryTagBySize(int mode, KITMEMORYTAG *tag, int size, LPVOID filled);
 
 } // extern "C"

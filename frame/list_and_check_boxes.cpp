@@ -3,6 +3,7 @@
 // boxes (the list editors keep a hidden record number behind it).
 #include "frame/paths.h"
 #include "frame/kitlib.h"
+#include "frame/dialog_controls.h"
 
 enum { kTabMargin = 10 };
 
@@ -36,10 +37,8 @@ extern "C" int ORVEXAPI SetTab(HWND dialog, int id, int position) {
   return position;
 }
 
-// The box is the control `id` of the dialog, or the dialog argument itself
-// for id 0.
 static int SetListTab(HWND dialog, int id, int position, bool outside) {
-  HWND box = id ? (dialog ? GetDlgItem(dialog, id) : 0) : dialog;
+  HWND box = DialogControl(dialog, id);
   if (!box) return 0;
   int width = ClientWidth(box);
   if (position == 0 || (outside && position < width)) position = width + kTabMargin;

@@ -5,6 +5,7 @@
 // helpers. A box line is read only after its length was asked, and a line
 // longer than an item can be is skipped, never copied.
 #include "frame/control_texts.h"
+#include "frame/dialog_controls.h"
 #include "frame/formatted_lists.h"
 #include "frame/kitlib.h"
 #include "frame/sjis_case.h"
@@ -20,14 +21,6 @@ static const BoxKind kListBox = {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_SETC
                                  SetHorizontalScrollInListBoxByStringSize, AddAndViewIndepFileToListBox};
 static const BoxKind kComboBox = {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_SETCURSEL,
                                   SetHorizontalScrollInComboBoxByStringSize, AddAndViewIndepFileToComboBox};
-
-// Extra pixels of the list box's horizontal extent while it is filled.
-enum { kListBoxExtraWidth = 360 };
-
-static HWND BoxOf(HWND dialog, int id) {
-  HWND box = id ? (dialog ? GetDlgItem(dialog, id) : 0) : dialog;
-  return IsWindow(box) ? box : 0;
-}
 
 // The box's lines; a line too long for an item stays empty and `fits` says so.
 struct BoxLines {
@@ -49,10 +42,10 @@ static BoxLines ReadLines(HWND box, const BoxKind &kind) {
   return lines;
 }
 
-static int IsAltered(HWND dialog, int id, HGLOBAL list, int separator, const BoxKind &kind) {
-  BoxLines lines = ReadLines(BoxOf(dialog, id), kind);
+// Whether the box's lines differ from the list's items.
+static bool Differ(const BoxLines &lines, HGLOBAL list, int separator) {
   int items = GetTotalOfItemsFile(list, separator);
-  if ((size_t)items != lines.text.size()) return 1;
+  if ((size_t)items != lines.text.size()) return true;
   // Each line answers for one item at most, so "a;A" does not match a, b.
   std::vector<bool> used(lines.text.size(), false);
   size_t matched = 0;
@@ -69,9 +62,15 @@ static int IsAltered(HWND dialog, int id, HGLOBAL list, int separator, const Box
   return matched != lines.text.size();
 }
 
+static int IsAltered(HWND dialog, int id, HGLOBAL list, int separator, const BoxKind &kind) {
+  return Differ(ReadLines(DialogControl(dialog, id), kind), list, separator) ? 1 : 0;
+}
+
+// The box is read once: compared, then saved from the same lines.
 static int SaveBox(HWND dialog, int id, HGLOBAL *list, int separator, const BoxKind &kind) {
-  if (!list || !IsAltered(dialog, id, *list, separator, kind)) return 0;
-  BoxLines lines = ReadLines(BoxOf(dialog, id), kind);
+  if (!list) return 0;
+  BoxLines lines = ReadLines(DialogControl(dialog, id), kind);
+  if (!Differ(lines, *list, separator)) return 0;
   AddFormattedStringFromEachFile(dialog, "", list, separator);
   for (size_t j = 0; j < lines.text.size(); j++)
     if (lines.fits[j]) AddFormattedStringFromEachFile(dialog, lines.text[j].c_str(), list, separator);
@@ -122,7 +121,7 @@ extern "C" int ORVEXAPI SaveItemFromEditBoxInGlobalMemory(HWND dialog, int id, H
 
 // The combo box is redrawn once, after the whole fill.
 extern "C" void ORVEXAPI FillComboBoxByGlobalMemory(HWND dialog, int id, HGLOBAL list, int separator) {
-  HWND box = BoxOf(dialog, id);
+  HWND box = DialogControl(dialog, id);
   if (!box) return;
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   int widest = 0;
@@ -133,17 +132,17 @@ extern "C" void ORVEXAPI FillComboBoxByGlobalMemory(HWND dialog, int id, HGLOBAL
 }
 
 extern "C" void ORVEXAPI FillListBoxByGlobalMemory(HWND dialog, int id, HGLOBAL list, int separator) {
-  HWND box = BoxOf(dialog, id);
+  HWND box = DialogControl(dialog, id);
   if (!box) return;
   int widest = 0;
-  AddExtraWidthForStringInHorizontalScroll(kListBoxExtraWidth);
+  AddExtraWidthForStringInHorizontalScroll(kListBoxFillExtraWidth);
   AddItems(dialog, id, list, separator, kListBox, &widest);
   AddExtraWidthForStringInHorizontalScroll(0);
   SendMessageA(box, LB_SETCURSEL, 0, 0);
 }
 
 extern "C" void ORVEXAPI FillEditBoxByGlobalMemory(HWND dialog, int id, HGLOBAL list) {
-  HWND field = BoxOf(dialog, id);
+  HWND field = DialogControl(dialog, id);
   if (!field) return;
   const char *text = LockFormattedList(list);
   SetWindowTextA(field, text ? text : "");

@@ -59,6 +59,14 @@ inline const char *SjisAfterLastOf(const char *text, const char *marks) {
 inline const char *SjisLastSeparator(const char *path) { return SjisLastOf(path, "\\/"); }
 inline char *SjisLastSeparator(char *path) { return (char *)SjisLastOf(path, "\\/"); }
 
+// The file-name part of a path: what follows its last backslash, slash or
+// drive colon; the whole path when it has none. Null for null.
+inline const char *SjisFileNamePart(const char *path) {
+  const char *name = SjisAfterLastOf(path, "\\/:");
+  return name ? name : path;
+}
+inline char *SjisFileNamePart(char *path) { return (char *)SjisFileNamePart((const char *)path); }
+
 // The start of the last character of `text`, or null for an empty text.
 inline const char *SjisLastCharacter(const char *text) {
   const char *last = 0;

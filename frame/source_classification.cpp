@@ -47,14 +47,6 @@ extern "C" int ORVEXAPI IsFileEffectiveSourceFile(LPCSTR name, int flags) {
 extern "C" LPCSTR ORVEXAPI GetCompileSourceExtWindowsSeparatedBySpace(void) { return kWindowsSources; }
 extern "C" LPCSTR ORVEXAPI GetCompileSourceExtConsoleSeparatedBySpace(void) { return kConsoleSources; }
 
-// The file-name part of a path: behind its last backslash, slash or drive
-// colon. Kitlib's GetFileName reads a command line and stops at a blank
-// outside quotes, but these paths are unquoted and may hold blanks.
-static LPSTR NamePart(LPSTR path) {
-  const char *name = SjisAfterLastOf(path, "\\/:");
-  return name ? (LPSTR)name : path;
-}
-
 // The dot's position is given in the text as returned: when quotes are put
 // back the text moves one byte on, and the position moves with it, so that
 // writing the removed byte there never lands inside the name.
@@ -62,7 +54,9 @@ extern "C" LPSTR ORVEXAPI GetFileNameWithoutExtension(LPSTR path, int nameOnly, 
   if (removed) *removed = 0;
   if (!path) return 0;
   int quoted = Remove95Quotation(path);
-  LPSTR result = nameOnly ? NamePart(path) : path;
+  // Not Kitlib's GetFileName: it reads a command line and stops at a blank
+  // outside quotes, but these paths are unquoted and may hold blanks.
+  LPSTR result = nameOnly ? SjisFileNamePart(path) : path;
   LPSTR dot = GetFileExtension(result);
   if (dot) {
     if (removed) *removed = *dot;

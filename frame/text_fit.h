@@ -32,6 +32,13 @@ inline bool AppendSjis(char *buffer, size_t size, size_t *length, const char *te
   return AppendSjisBytes(buffer, size, length, text, (size_t)-1);
 }
 
+// Copies `text` (a null text is empty) into `buffer` of `size` bytes, cut
+// like an append. Returns false when the text had to be cut.
+inline bool CopySjis(char *buffer, size_t size, const char *text) {
+  size_t length = 0;
+  return AppendSjis(buffer, size, &length, text);
+}
+
 // Writes `format` into `buffer` with each "%s" replaced by the next of the
 // `count` inserts (a null or missing insert reads as empty) and "%%" by "%".
 // Any other conversion is copied as it stands: the format is a loaded message

@@ -109,9 +109,8 @@ static void InitImportLibrary(HWND dialog) {
   SetDlgItemTextA(dialog, IDC_LIB_SOURCE_LABEL, kSourceLabel[FromDll() ? 1 : 0][GetLanguage() ? 1 : 0]);
   _MyLoadString(0, GethInstOrvexmsg(), *g_kind, 0);
   SetDlgItemTextA(dialog, IDC_LIB_DESCRIPTION, GetLoadStrMessage());
-  char source[ITEM_BUFFER_SIZE] = "";
-  size_t length = 0;
-  AppendSjis(source, sizeof source, &length, g_names[kSourceEntry]);
+  char source[ITEM_BUFFER_SIZE];
+  CopySjis(source, sizeof source, g_names[kSourceEntry]);
   if (source[0]) {
     SetDlgItemTextA(dialog, IDC_LIB_SOURCE, source);
     EnableWindow(GetDlgItem(dialog, IDC_LIB_SOURCE_BROWSE), FALSE);
@@ -193,8 +192,8 @@ static bool MoveIntoFolder(HWND dialog, const std::string &folder, std::string *
     TellNotCreated(dialog, folder);
     return false;
   }
-  std::string copy = folder + "\\" + FileNamePart(g_names[kSourceEntry]);
-  std::string moved = folder + "\\" + FileNamePart(target->c_str());
+  std::string copy = folder + "\\" + SjisFileNamePart(g_names[kSourceEntry]);
+  std::string moved = folder + "\\" + SjisFileNamePart(target->c_str());
   if (copy.size() >= ITEM_BUFFER_SIZE || moved.size() >= ITEM_BUFFER_SIZE) {
     Mark(dialog, IDC_LIB_SOURCE);
     return false;
@@ -274,7 +273,7 @@ static INT_PTR CALLBACK ImportLibraryProc(HWND dialog, UINT message, WPARAM wPar
     Browse(dialog, id == IDC_LIB_SOURCE_BROWSE);
     break;
   case IDC_LIB_HELP:
-    myShowHelpFile(-1, dialog, GetOrvexDirectory(), GetOrvexHelp(), kShowTopic, kHelpTopic);
+    ShowProductHelp(dialog, kProductHelpFile, kShowTopic, kHelpTopic);
     break;
   case IDOK:
     if (RunOkSteps(dialog)) EndDialog(dialog, 1);

@@ -24,8 +24,6 @@ enum WritableFolderAnswer { kFolderAsItIs, kFolderChosen, kFolderCancelled };
 // (every number up to 9999 taken: told with message 352).
 WritableFolderAnswer ChooseWritableFolder(HWND dialog, const char *source, std::string *folder);
 
-// The file-name part of a path.
-const char *FileNamePart(const char *path);
 // `path` with `mark` put before the last period of its file name (a folder's
 // period never counts), or at the end of a file name without one.
 std::string WithMarkBeforeExtension(const char *path, const char *mark);

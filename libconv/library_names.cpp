@@ -30,13 +30,8 @@ extern "C" void ORVEXAPI FreeLibraryNameForMCtoBClibrary(void) {
   FreeMemoryTag(&g_renamed);
 }
 
-const char *FileNamePart(const char *path) {
-  const char *separator = SjisLastOf(path, "\\/:");
-  return separator ? separator + 1 : path;
-}
-
 std::string WithMarkBeforeExtension(const char *path, const char *mark) {
-  const char *name = FileNamePart(path);
+  const char *name = SjisFileNamePart(path);
   const char *dot = SjisLastOf(name, ".");
   size_t at = dot ? (size_t)(dot - path) : strlen(path);
   return std::string(path, at) + mark + (path + at);

@@ -39,7 +39,7 @@ static std::string DesktopDisplay(const std::string &desktop) {
 
 // The library's name without its extension.
 static std::string BaseName(const char *source) {
-  std::string name = FileNamePart(source);
+  std::string name = SjisFileNamePart(source);
   const char *dot = SjisLastOf(name.c_str(), ".");
   if (dot) name.resize((size_t)(dot - name.c_str()));
   return name;
@@ -65,9 +65,7 @@ static int Ask(HWND dialog, const char *sourceFolder, const std::string &propose
   const char *inserts[] = {sourceFolder, proposed.c_str(), proposed.c_str(), display.c_str()};
   FormatSjis(text + length, sizeof text - length, GetLoadStrMessage(), inserts, 4);
   char title[ITEM_BUFFER_SIZE];
-  size_t titleLength = 0;
-  title[0] = 0;
-  AppendSjis(title, sizeof title, &titleLength, GetLoadStrTitle());
+  CopySjis(title, sizeof title, GetLoadStrTitle());
   return _myMessageBoxForOrvex(dialog, text, title, kYesNoCancel);
 }
 

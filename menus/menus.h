@@ -6,12 +6,13 @@
 // thread.
 #pragma once
 #include "frame/instance.h"
+#include "frame/buffer_sizes.h"
 #include "frame/kitlib.h"
 #include <stddef.h>
 
-// Every menu text is read into and built in a buffer of this size: at most
-// 519 bytes and a NUL. Callers' menu text buffers hold as much.
-enum { kMenuTextSize = 520 };
+// Every menu text is read into and built in a text buffer: at most 519 bytes
+// and a NUL. Callers' menu text buffers hold as much.
+enum { kMenuTextSize = ITEM_BUFFER_SIZE };
 // Menu numbers 0 to 9 address the table; the menu bar may hold more.
 enum { kMainMenuCount = 10 };
 // Modifier mask bits, as held down, as found in a text and as stored.
@@ -111,6 +112,9 @@ void SayMenuFailure(void);
 // The command identifier of the item at `position`: -1 for an entry that
 // opens a popup, 0 for a separator or no item.
 int MenuItemId(HMENU menu, int position);
+// Writes the item at `position` of a list popup, or inserts one there: a
+// string item with `text`, identifier `id` and state `state`.
+bool PutListItem(HMENU popup, int position, bool insert, const char *text, int id, UINT state);
 // Empties the active-project list popup to its placeholder (identifier 0).
 int ClearActiveProjectList(HMENU popup);
 // Marks the menu bar for DrawMenuBars.

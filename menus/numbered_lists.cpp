@@ -64,7 +64,7 @@ static bool IsPlaceholderAt(HMENU popup, int position) {
   return ReadMenuText(popup, position, text) == kTextWhole && IsMenuStringDefault(text);
 }
 
-static bool SetItem(HMENU popup, int position, bool insert, const char *text, int id, UINT state) {
+bool PutListItem(HMENU popup, int position, bool insert, const char *text, int id, UINT state) {
   MENUITEMINFOA info = {};
   info.cbSize = sizeof info;
   info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_FTYPE;
@@ -78,7 +78,7 @@ static bool SetItem(HMENU popup, int position, bool insert, const char *text, in
 
 static bool MakePlaceholder(HMENU popup, int position, int id) {
   bool insert = GetMenuItemCount(popup) <= 0;
-  return SetItem(popup, insert ? 0 : position, insert, GetMenuStringDefault(), id, MFS_GRAYED);
+  return PutListItem(popup, insert ? 0 : position, insert, GetMenuStringDefault(), id, MFS_GRAYED);
 }
 
 // Gives every list item from `first` on the head and identifier of its
@@ -131,8 +131,8 @@ extern "C" int ORVEXAPI InsertItemsInMenu(LPCSTR name, int menu, int sub, int fi
   if (!popup) return -1;
   MenuText built;
   if (!NewItemText(name, menu, noLetters, &built)) return 0;
-  if (ReplacesPlaceholder(popup, first)) return Changed(SetItem(popup, first, false, built.text, baseId, 0));
-  bool done = SetItem(popup, first, true, built.text, baseId, 0);
+  if (ReplacesPlaceholder(popup, first)) return Changed(PutListItem(popup, first, false, built.text, baseId, 0));
+  bool done = PutListItem(popup, first, true, built.text, baseId, 0);
   if (done) Renumber(popup, first, baseId, noLetters);
   return Changed(done);
 }
@@ -147,8 +147,8 @@ extern "C" int ORVEXAPI AddItemsInMenu(LPCSTR name, int menu, int sub, int first
     if (first == 0) SayMenuFailure(); // a list popup without even its placeholder
     return 0;
   }
-  if (ReplacesPlaceholder(popup, first)) return Changed(SetItem(popup, first, false, built.text, baseId, 0));
-  bool done = SetItem(popup, count, true, built.text, baseId, 0);
+  if (ReplacesPlaceholder(popup, first)) return Changed(PutListItem(popup, first, false, built.text, baseId, 0));
+  bool done = PutListItem(popup, count, true, built.text, baseId, 0);
   if (done) Renumber(popup, first, baseId, noLetters);
   return Changed(done);
 }
@@ -183,7 +183,7 @@ static int MoveItemToTop(HMENU container, int position, int baseId, int first, i
   char text[kMenuTextSize];
   if (ReadMenuText(container, position, text) != kTextWhole) return 0;
   UINT state = GetMenuState(container, (UINT)position, MF_BYPOSITION) & (MFS_CHECKED | MFS_GRAYED);
-  if (!SetItem(container, first, true, text, baseId, state)) return 0;
+  if (!PutListItem(container, first, true, text, baseId, state)) return 0;
   int original = first >= 0 && first < position ? position + 1 : position;
   DeleteMenu(container, (UINT)original, MF_BYPOSITION);
   Renumber(container, first, baseId, noLetters);

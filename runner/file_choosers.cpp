@@ -47,15 +47,9 @@ extern "C" LPSTR ORVEXAPI GetInitialFolderAtFileOpenOrvex(void) { return g_initi
 
 extern "C" void ORVEXAPI SetInitialFolderAtFileOpenOrvexEmpty(void) { g_initialFolder[0] = 0; }
 
-static void CopyPath(char *path, const char *text) {
-  size_t length = 0;
-  path[0] = 0;
-  AppendSjis(path, ITEM_BUFFER_SIZE, &length, text);
-}
-
 extern "C" int ORVEXAPI my_wmFileOpenOrvex(HWND window, LPCSTR title, LPCSTR filter, LPSTR path, int option,
                                            int last) {
-  if (g_initialFolder[0] && path) CopyPath(path, g_initialFolder);
+  if (g_initialFolder[0] && path) CopySjis(path, ITEM_BUFFER_SIZE, g_initialFolder);
   return my_wmFileOpen(window, title, filter, path, option, last);
 }
 
@@ -70,12 +64,14 @@ static void ClimbToFolder(char *path) {
   }
 }
 
+// A file's folder, a folder itself, the nearest folder above a path that is
+// gone, or, for a text without a folder, the host's start folder.
 static void ChooseStartFolder(char *path, LPARAM hostValue) {
   int kind = IsDirectoryAttributeForOrvex(path);
-  if (path[0] && kind == kFileKind && FindYenMark(path)) GetDirectoryPathInFile(path);
-  else if (kind == kFolderKind) {
-  } else if (FindYenMark(path)) ClimbToFolder(path);
-  else HostGetDirectoryForChooseFolderAndFile(path, hostValue);
+  bool hasFolder = FindYenMark(path) != 0;
+  if (kind == kFileKind && hasFolder) GetDirectoryPathInFile(path);
+  else if (kind != kFolderKind && hasFolder) ClimbToFolder(path);
+  else if (kind != kFolderKind) HostGetDirectoryForChooseFolderAndFile(path, hostValue);
   path[ITEM_BUFFER_SIZE - 1] = 0;
   SetDlgCurrentDir(path);
   myGetcwd(path, ITEM_BUFFER_SIZE);
@@ -106,10 +102,8 @@ static bool SourceFolderEntry(int folder, LPARAM hostValue, char *entry, size_t 
   LPCSTR name = HostTreeViewGetFolderForSourceFiles(folder);
   LPCSTR hostExtensions = HostTreeViewGetExtForSourceFiles(folder, hostValue);
   char extensions[ITEM_BUFFER_SIZE], patterns[ITEM_BUFFER_SIZE] = "";
-  size_t length = 0, patternLength = 0;
-  extensions[0] = 0;
-  AppendSjis(extensions, sizeof extensions, &length,
-             hostExtensions ? hostExtensions : GetCompileSourceExtWindowsSeparatedBySpace());
+  size_t patternLength = 0;
+  CopySjis(extensions, sizeof extensions, hostExtensions ? hostExtensions : GetCompileSourceExtWindowsSeparatedBySpace());
   AppendPatterns(extensions, patterns, &patternLength);
   RemoveEndMarkInString(patterns, ';');
   const char *inserts[] = {name, patterns, patterns};
@@ -137,9 +131,7 @@ static void BuildSourceFilter(LPARAM hostValue) {
 static LPCSTR FilterList(int filterId, LPARAM hostValue) {
   if (filterId) {
     if (!MyLoadString(filterId, 0)) return 0;
-    CopyPath(g_filter, "");
-    size_t length = 0;
-    AppendSjis(g_filter, sizeof g_filter, &length, GetLoadStrMessage());
+    CopySjis(g_filter, sizeof g_filter, GetLoadStrMessage());
     return g_filter;
   }
   if (!HostSlotFunction(kGetExtFormSeriesOfString)) return 0;
@@ -223,7 +215,7 @@ extern "C" int ORVEXAPI GetNewDirectory(HWND window, LPSTR path, int option) {
     LPCSTR folder = GetDlgCurrentDir();
     chosen = folder && folder[0] && strlen(folder) < ITEM_BUFFER_SIZE;
     if (chosen) {
-      CopyPath(path, folder);
+      CopySjis(path, ITEM_BUFFER_SIZE, folder);
       ConvertWin95CharacterSet(path, 24, 0);
     } else if (folder && folder[0]) {
       TellChoiceTooLong(window);

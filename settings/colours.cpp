@@ -9,8 +9,6 @@
 #include "settings/colours.h"
 #include <stdio.h>
 
-enum { kDefaultConsoleColour = 65535 };
-
 // All of these are written and read on the host's user-interface thread,
 // which runs the colour dialogs too.
 static WORD g_consoleText = 7;

@@ -6,6 +6,8 @@
 // Records 0 to 3 are the output window's (text, background, text,
 // background), 4 and 5 the tree view's (text, background).
 enum { kColourRecords = 6 };
+// A console cell holding this value stands for the console's own default.
+enum { kDefaultConsoleColour = 65535 };
 
 struct ColourRecord {
   COLORREF colour;        // the colour in use

@@ -2,10 +2,10 @@
 // their exact bytes (the host's C-function box holds status texts of both
 // languages among the function names).
 #include "frame/kitlib.h"
+#include "frame/buffer_sizes.h"
+#include "frame/dialog_controls.h"
 #include <string.h>
 #include <string>
-
-enum { kLineBufferSize = 520 };
 
 extern "C" int KITAPI myGetTextComboBox(HWND combo, int item, LPSTR buffer) {
   if (buffer) buffer[0] = 0;
@@ -16,14 +16,14 @@ extern "C" int KITAPI myGetTextComboBox(HWND combo, int item, LPSTR buffer) {
   std::string line((size_t)length + 2, '\0');
   if (SendMessageA(combo, CB_GETLBTEXT, (WPARAM)item, (LPARAM)&line[0]) < 0) return -1;
   size_t bytes = strlen(line.c_str());
-  if (bytes >= kLineBufferSize) return -1;
+  if (bytes >= ITEM_BUFFER_SIZE) return -1;
   memcpy(buffer, line.c_str(), bytes + 1);
   return (int)bytes;
 }
 
 extern "C" int KITAPI DeleteSpecifiedTextFromComboBox(HWND dialog, int id, LPCSTR text) {
-  HWND box = id ? (dialog ? GetDlgItem(dialog, id) : 0) : dialog;
-  if (!IsWindow(box)) return -1;
+  HWND box = DialogControl(dialog, id);
+  if (!box) return -1;
   int index = FindIndepLineInComboBox(box, text, 0);
   if (index < 0) return -1;
   return SendMessageA(box, CB_DELETESTRING, (WPARAM)index, 0) == CB_ERR ? -1 : index;

@@ -33,8 +33,7 @@ extern "C" LPSTR KITAPI GetDesktopDirectory(LPSTR buffer, int kind) {
   if (!buffer) return 0;
   buffer[0] = 0;
   if (!g_folderReplaced) return SHGetSpecialFolderPathA(0, buffer, CSIDL_DESKTOPDIRECTORY, FALSE) ? buffer : 0;
-  size_t length = 0;
-  if (g_folder.empty() || !AppendSjis(buffer, MAX_PATH, &length, g_folder.c_str())) {
+  if (g_folder.empty() || !CopySjis(buffer, MAX_PATH, g_folder.c_str())) {
     buffer[0] = 0;
     return 0;
   }

@@ -21,26 +21,20 @@ static char g_fileWithPath[ITEM_BUFFER_SIZE];
 static char g_fileWithoutPath[ITEM_BUFFER_SIZE];
 static std::string g_chosen(2, '\0'); // the names of the last choice
 
-static void CopyBounded(char *target, size_t size, const char *text) {
-  size_t length = 0;
-  target[0] = 0;
-  AppendSjis(target, size, &length, text);
-}
-
 extern "C" LPSTR KITAPI GetDlgCurrentDir(void) { return g_currentDir; }
 extern "C" LPSTR KITAPI GetDlgCurrentFileWithPath(void) { return &g_chosen[0]; }
 
 extern "C" int KITAPI SetDlgCurrentDir(LPCSTR folder) {
   if (!folder || !folder[0] || strlen(folder) >= ITEM_BUFFER_SIZE || !SetCurrentDirectoryA(folder)) return 0;
-  CopyBounded(g_currentDir, sizeof g_currentDir, folder);
+  CopySjis(g_currentDir, sizeof g_currentDir, folder);
   return 1;
 }
 
 extern "C" void KITAPI SetDlgCurrentFileWithPath(LPCSTR text) {
-  CopyBounded(g_fileWithPath, sizeof g_fileWithPath, text);
+  CopySjis(g_fileWithPath, sizeof g_fileWithPath, text);
 }
 extern "C" void KITAPI SetDlgCurrentFileWithoutPath(LPCSTR text) {
-  CopyBounded(g_fileWithoutPath, sizeof g_fileWithoutPath, text);
+  CopySjis(g_fileWithoutPath, sizeof g_fileWithoutPath, text);
 }
 
 extern "C" void KITAPI ReleaseAllocMemoryForFileOpen(void) { std::string(2, '\0').swap(g_chosen); }
@@ -96,16 +90,16 @@ static int KeepChosenNames(const char *names, WORD fileOffset) {
     if (folder.empty() || folder.back() != '\\') folder += '\\';
     for (const char *name = first; *name; name += strlen(name) + 1, count++)
       list += folder + name + std::string(1, '\0');
-    CopyBounded(g_currentDir, sizeof g_currentDir, names);
-    CopyBounded(g_fileWithoutPath, sizeof g_fileWithoutPath, first);
+    CopySjis(g_currentDir, sizeof g_currentDir, names);
+    CopySjis(g_fileWithoutPath, sizeof g_fileWithoutPath, first);
   } else {
     list = std::string(names) + std::string(1, '\0');
     count = 1;
-    CopyBounded(g_currentDir, sizeof g_currentDir, names);
+    CopySjis(g_currentDir, sizeof g_currentDir, names);
     GetDirectoryPathInFile(g_currentDir);
-    CopyBounded(g_fileWithoutPath, sizeof g_fileWithoutPath, names + fileOffset);
+    CopySjis(g_fileWithoutPath, sizeof g_fileWithoutPath, names + fileOffset);
   }
-  CopyBounded(g_fileWithPath, sizeof g_fileWithPath, list.c_str());
+  CopySjis(g_fileWithPath, sizeof g_fileWithPath, list.c_str());
   g_chosen = list + std::string(1, '\0');
   return count;
 }
@@ -113,7 +107,7 @@ static int KeepChosenNames(const char *names, WORD fileOffset) {
 static int OpenFileDialog(HWND window, LPCSTR title, LPCSTR filter, const char *start, int option) {
   std::string filters = DialogFilter(filter);
   std::string names(kNamesSize, '\0');
-  CopyBounded(&names[0], ITEM_BUFFER_SIZE, g_fileWithoutPath);
+  CopySjis(&names[0], ITEM_BUFFER_SIZE, g_fileWithoutPath);
   OPENFILENAMEA dialog;
   memset(&dialog, 0, sizeof dialog);
   dialog.lStructSize = sizeof dialog;
@@ -149,13 +143,13 @@ static int OpenFolderDialog(HWND window, LPCSTR title, const char *start) {
   BOOL isPath = SHGetPathFromIDListA(chosen, folder);
   CoTaskMemFree(chosen);
   if (!isPath || !folder[0]) return -1;
-  CopyBounded(g_currentDir, sizeof g_currentDir, folder);
+  CopySjis(g_currentDir, sizeof g_currentDir, folder);
   return 1;
 }
 
 extern "C" int KITAPI my_wmFileOpen(HWND window, LPCSTR title, LPCSTR filter, LPSTR path, int option, int last) {
   char start[ITEM_BUFFER_SIZE];
-  CopyBounded(start, sizeof start, path && path[0] ? path : g_currentDir);
+  CopySjis(start, sizeof start, path && path[0] ? path : g_currentDir);
   ReleaseAllocMemoryForFileOpen();
   return filter ? OpenFileDialog(window, title, filter, start, option) : OpenFolderDialog(window, title, start);
 }

@@ -5,25 +5,21 @@
 // completion lists hold a hundred thousand words and are filled from other
 // threads, where every message is a thread switch).
 #include "frame/kitlib.h"
-
-static HWND ListBoxOf(HWND dialog, int id) {
-  HWND box = id ? (dialog ? GetDlgItem(dialog, id) : 0) : dialog;
-  return IsWindow(box) ? box : 0;
-}
+#include "frame/dialog_controls.h"
 
 extern "C" int KITAPI DeleteSpecifiedTextFromListBox(HWND dialog, int id, LPCSTR text) {
-  HWND box = ListBoxOf(dialog, id);
+  HWND box = DialogControl(dialog, id);
   int index = FindIndepLineInListBox(box, text, 0);
   if (index < 0) return -1;
   return SendMessageA(box, LB_DELETESTRING, (WPARAM)index, 0) == LB_ERR ? -1 : index;
 }
 
 extern "C" int KITAPI FindSpecifiedStringInListBox(HWND dialog, int id, LPCSTR text) {
-  return FindIndepLineInListBox(ListBoxOf(dialog, id), text, 0) + 1;
+  return FindIndepLineInListBox(DialogControl(dialog, id), text, 0) + 1;
 }
 
 extern "C" int KITAPI SetTextInListBox(HWND dialog, int id, LPCSTR text) {
-  HWND box = ListBoxOf(dialog, id);
+  HWND box = DialogControl(dialog, id);
   int index = FindIndepLineInListBox(box, text, 0);
   if (index >= 0) SendMessageA(box, LB_SETCURSEL, (WPARAM)index, 0);
   return index;

@@ -6,6 +6,7 @@
 // which takes "\x83\x61.c" for "\x83\x41.c" (a trail byte read as a letter);
 // so it only proposes candidates, and each is confirmed byte for byte.
 #include "frame/kitlib.h"
+#include "frame/dialog_controls.h"
 #include "frame/sjis_case.h"
 #include <string.h>
 #include <string>
@@ -20,11 +21,6 @@ static const BoxMessages kComboBox = {CB_FINDSTRINGEXACT, CB_GETLBTEXTLEN, CB_GE
 
 // Set and read on the UI thread that fills the boxes.
 static int g_extraWidth = 0;
-
-static HWND BoxOf(HWND dialog, int id) {
-  HWND box = id ? (dialog ? GetDlgItem(dialog, id) : 0) : dialog;
-  return IsWindow(box) ? box : 0;
-}
 
 static bool LineEquals(HWND box, const BoxMessages &m, LRESULT index, const char *item, int ignoreCase) {
   LRESULT length = SendMessageA(box, m.getTextLength, (WPARAM)index, 0);
@@ -61,11 +57,11 @@ static int AddOnce(HWND box, const BoxMessages &m, const char *item, int ignoreC
 }
 
 extern "C" int KITAPI AddAndViewIndepFileToListBox(HWND dialog, int id, LPCSTR item, int ignoreCase, int select) {
-  return AddOnce(BoxOf(dialog, id), kListBox, item, ignoreCase, select);
+  return AddOnce(DialogControl(dialog, id), kListBox, item, ignoreCase, select);
 }
 
 extern "C" int KITAPI AddAndViewIndepFileToComboBox(HWND dialog, int id, LPCSTR item, int ignoreCase, int select) {
-  return AddOnce(BoxOf(dialog, id), kComboBox, item, ignoreCase, select);
+  return AddOnce(DialogControl(dialog, id), kComboBox, item, ignoreCase, select);
 }
 
 extern "C" int KITAPI FindIndepLineInListBox(HWND box, LPCSTR item, int ignoreCase) {
@@ -103,11 +99,11 @@ static int Widen(HWND box, const BoxMessages &m, const char *text, int margin, i
 }
 
 extern "C" int KITAPI SetHorizontalScrollInListBoxByStringSize(HWND dialog, int id, LPCSTR text, int margin, int *widest) {
-  return Widen(BoxOf(dialog, id), kListBox, text, margin, widest);
+  return Widen(DialogControl(dialog, id), kListBox, text, margin, widest);
 }
 
 extern "C" int KITAPI SetHorizontalScrollInComboBoxByStringSize(HWND dialog, int id, LPCSTR text, int margin, int *widest) {
-  return Widen(BoxOf(dialog, id), kComboBox, text, margin, widest);
+  return Widen(DialogControl(dialog, id), kComboBox, text, margin, widest);
 }
 
 extern "C" void KITAPI ResetHorizontalScrollInComboBox(HWND box, int width) {

@@ -23,12 +23,6 @@ static char g_printer[kPrinterSize];
 static int g_printerAnswer = -1;
 static char g_printerToAnswer[kPrinterSize];
 
-static void CopyBounded(char *target, size_t size, const char *text) {
-  size_t length = 0;
-  target[0] = 0;
-  AppendSjis(target, size, &length, text);
-}
-
 extern "C" int KITAPI GetFormatStringForRichTextContents(LPSTR *text, int position, int footer) {
   if (text) *text = 0;
   if (position < 0 || position >= kPositions || footer < 0 || footer >= kParts) return 0;
@@ -42,7 +36,7 @@ extern "C" int KITAPI SetFormatStringForRichTextContents(LPCSTR text, int flags)
   int part = (flags & kKitFormatHeader) ? 0 : (flags & kKitFormatFooter) ? 1 : -1;
   int position = (flags & kKitFormatLeft) ? 0 : (flags & kKitFormatCentre) ? 1 : (flags & kKitFormatRight) ? 2 : -1;
   if (part < 0 || position < 0) return 0;
-  CopyBounded(g_formats[part][position], kFormatSize, text);
+  CopySjis(g_formats[part][position], kFormatSize, text);
   return 1;
 }
 
@@ -79,7 +73,7 @@ static bool AskSystemForPrinter(HWND owner, char *name) {
   bool chosen = false;
   DEVNAMES *names = request.hDevNames ? (DEVNAMES *)GlobalLock(request.hDevNames) : 0;
   if (names) {
-    CopyBounded(name, kPrinterSize, (const char *)names + names->wDeviceOffset);
+    CopySjis(name, kPrinterSize, (const char *)names + names->wDeviceOffset);
     chosen = name[0] != 0;
     GlobalUnlock(request.hDevNames);
   }
@@ -91,11 +85,11 @@ static bool AskSystemForPrinter(HWND owner, char *name) {
 extern "C" int KITAPI SetPrinterDialog(int reserved, HWND owner, int helpId, LPSTR buffer) {
   char name[kPrinterSize] = "";
   bool chosen = g_printerAnswer < 0 ? AskSystemForPrinter(owner, name) : g_printerAnswer == 1;
-  if (g_printerAnswer >= 0) CopyBounded(name, sizeof name, g_printerToAnswer);
+  if (g_printerAnswer >= 0) CopySjis(name, sizeof name, g_printerToAnswer);
   if (buffer) buffer[0] = 0;
   if (!chosen) return 0;
-  CopyBounded(g_printer, sizeof g_printer, name);
-  if (buffer) CopyBounded(buffer, kPrinterSize, name);
+  CopySjis(g_printer, sizeof g_printer, name);
+  if (buffer) CopySjis(buffer, kPrinterSize, name);
   return 1;
 }
 
@@ -127,5 +121,5 @@ extern "C" int KITAPI OnRbuttonUpForToolTips(HWND window, int x, int y, int flag
 
 extern "C" void KITAPI KitSetPrinterDialogAnswer(int answer, LPCSTR printer) {
   g_printerAnswer = answer;
-  CopyBounded(g_printerToAnswer, sizeof g_printerToAnswer, printer);
+  CopySjis(g_printerToAnswer, sizeof g_printerToAnswer, printer);
 }

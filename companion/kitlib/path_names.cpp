@@ -22,8 +22,7 @@ extern "C" LPSTR KITAPI GetDirectoryPathInFile(LPSTR path) {
 
 extern "C" LPSTR KITAPI GetFileExtension(LPCSTR path) {
   if (!path) return 0;
-  const char *name = SjisAfterLastOf(path, "\\/:");
-  return (LPSTR)SjisLastOf(name ? name : path, ".");
+  return (LPSTR)SjisLastOf(SjisFileNamePart(path), ".");
 }
 
 extern "C" int KITAPI Is95QuotationMarkThere(LPCSTR text) {

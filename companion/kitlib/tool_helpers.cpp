@@ -3,6 +3,7 @@
 // description a program carries in its version resource.
 #include "frame/kitlib.h"
 #include "frame/buffer_sizes.h"
+#include "frame/dialog_controls.h"
 #include "frame/text_fit.h"
 #include "journal.h"
 #include <shellapi.h>
@@ -14,9 +15,7 @@
 // which tells the user unless its message is switched off.
 extern "C" int KITAPI SendStringsToClip(HWND dialog, HWND control) {
   if (!control || !IsWindow(control)) return 0;
-  int length = GetWindowTextLengthA(control);
-  std::string text((size_t)length + 1, '\0');
-  text.resize((size_t)GetWindowTextA(control, &text[0], length + 1));
+  std::string text = WholeControlText(control);
   return ToClip(dialog, text.c_str(), (int)text.size() + 1, CF_TEXT, CF_UNICODETEXT);
 }
 

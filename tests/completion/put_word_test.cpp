@@ -329,7 +329,7 @@ TEST(LoadersInProductFolder, StartsAndStopsInAnyOrderAndCloseMidLoad) {
   for (int i = 0; i < 50; i++) small += Entry("s" + std::to_string(i));
   for (int i = 0; i < 5000; i++) big += Entry("name" + std::to_string(i));
   NESTEDLOCK *smallList = FunctionList(false, false, small, true), *bigList = FunctionList(true, true, big, true);
-  int baseline = ThreadsOfThisProcess();
+  int baseline = ThreadsOfThisProcess(), tags = NeedKitProc<IntFn>("KitMemoryTagsOutstanding")();
   auto startReader = NeedHostProc<ListsFn>("CreateThreadForReadFunctionsFromUserDatabase");
   auto create = NeedHostProc<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
   std::mt19937 random(20261207);
@@ -347,6 +347,7 @@ TEST(LoadersInProductFolder, StartsAndStopsInAnyOrderAndCloseMidLoad) {
   ASSERT_EQ(Int("DestroyPutWordWindow")(), 1); // stops the keyword loader
   Int("TerminateThreadReadUserDatabaseOnClose")();
   EXPECT_EQ(ThreadsOfThisProcess(), baseline);
+  EXPECT_EQ(NeedKitProc<IntFn>("KitMemoryTagsOutstanding")(), tags); // every loader gave its path buffer back
   EXPECT_EQ(Int("IsThreadForPutWordDlgFromCDatabaseActive")(), 0);
   // Close while the reader is halfway through a big list.
   OpenPopupWith(kWords);

@@ -7,6 +7,7 @@
 #include "host/dialog_driver.h"
 #include "host/menu_bar.h"
 #include "host/product_copy.h"
+#include "host/scratch_folder.h"
 #include <algorithm>
 
 enum { kList = 1312, kOpen = 40006, kClose = 1001, kSave = 40075 };
@@ -45,9 +46,8 @@ protected:
 // skipped, a quoted path with blanks; a description holding ") " still gives
 // the program's own path; Cancel and closing leave the buffer empty.
 TEST_F(EditorLists, ChooserListsProgramsAndHandsBackThePath) {
-  std::string folder = TempFolder() + "\\orvex editors " + std::to_string(GetCurrentProcessId());
+  std::string folder = ScratchFolder("editors");
   std::string editor = folder + "\\described editor.exe", upper = editor;
-  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), 0) || GetLastError() == ERROR_ALREADY_EXISTS);
   ASSERT_TRUE(CopyInto(ToolPath("described_editor"), editor));
   std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
   std::string candidates = "\"" + editor + "\" -n %1|\"" + upper + "\"|C:\\no such\\editor.exe|" + ToolPath("emit") + "||";
@@ -205,8 +205,7 @@ TEST_F(EditorLists, WindowListOfEmptyAndLoopingChains) {
 // projects), a deleted file's entry comes back plain and a name holding "X "
 // whole; "Delete &All" leaves the placeholder; Cancel leaves the menu alone.
 TEST_F(EditorLists, RecentListEditor) {
-  std::string folder = TempFolder() + "\\orvex recent " + std::to_string(GetCurrentProcessId()) + "\\";
-  CreateDirectoryA(folder.c_str(), 0);
+  std::string folder = ScratchFolder("recent") + "\\";
   std::string a = folder + "a.c", gone = folder + "gone.c", xb = folder + "X b.c", c = folder + "c.c";
   const struct { int sub; std::vector<int> clicks; int end, result; std::vector<std::string> want; } rows[] = {
       {28, {kClose}, IDOK, 0, {"&0 " + gone, "&1 " + xb, "&2 " + c}},

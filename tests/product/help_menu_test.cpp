@@ -2,6 +2,8 @@
 // topic and answers 1; the documentation site opens in the browser under
 // the busy title and answers 0; other commands answer 0 and open nothing.
 #include <gtest/gtest.h>
+#include <functional>
+#include "host/dialog_driver.h"
 #include "host/fresh_library.h"
 #include "host/host.h"
 #include "host/journal.h"
@@ -70,13 +72,35 @@ TEST_F(HelpMenu, DocumentationSiteWithTheBusyTitleInBothLanguages) {
 }
 
 // Before the product folder is set no help file is looked up (an empty
-// folder would mean the current one); the answers stay as they are.
+// folder would mean the current one): not by the help commands, whose
+// answers stay as they are, nor by the help buttons (40045) of the dialogs.
 TEST(HelpBeforeTheProductFolder, OpensNothing) {
   HMODULE fresh = LoadFreshLibrary();
   ASSERT_NE(fresh, nullptr);
   JournalClear();
   EXPECT_EQ(((OnHelpFn)GetProcAddress(fresh, "OnHelpAtCommand"))(HostMainWindow(), WM_COMMAND, 40022, 0), 1);
   EXPECT_EQ(((int(__stdcall *)(HWND, int))GetProcAddress(fresh, "CallCHelpAtFunction"))(HostMainWindow(), 49016), 1);
+  HWND main = HostMainWindow();
+  HGLOBAL list = 0;
+  int kind = 265;
+  char source[520] = "", target[520] = "";
+  char *names[5] = {0, source, 0, 0, target};
+  const struct { const char *name; int control; std::function<void(FARPROC)> open; } dialogs[] = {
+      {"OpenShowCmdOptionDialog", 1096,
+       [&](FARPROC open) { ((int(__stdcall *)(HWND, int, int, const char *))open)(main, 0, 0, "bcc32 -c"); }},
+      {"OpenConsoleColorDialog", 40215, [&](FARPROC open) { ((int(__stdcall *)(HWND, int, int, int))open)(main, 0, 0, 0); }},
+      {"OpenEditDialog", 25000, [&](FARPROC open) { ((int(__stdcall *)(HWND, int, int, HGLOBAL *))open)(main, 0, 0, &list); }},
+      {"OpenNewBClibDialog", 40152, [&](FARPROC open) { ((int(__stdcall *)(HWND, int, int *, char **))open)(main, 0, &kind, names); }},
+  };
+  for (const auto &dialog : dialogs) {
+    DriveDialogs(dialog.control, [](HWND window) {
+      ClickNow(window, 40045);
+      PressButton(window, IDCANCEL);
+    });
+    dialog.open(GetProcAddress(fresh, dialog.name));
+    EXPECT_EQ(StopDrivingDialogs(), 1) << dialog.name;
+  }
   EXPECT_EQ(JournalLines(), std::vector<std::string>());
+  if (list) GlobalFree(list);
   FreeFreshLibrary(fresh);
 }

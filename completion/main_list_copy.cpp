@@ -18,6 +18,9 @@
 static std::vector<char *> g_words;
 static std::vector<unsigned char> g_firstBytes;
 static WNDPROC g_listProcedure = 0;
+// Whether the list has the focus: taken when it is subclassed, then kept by
+// the focus messages every change of focus sends it. Window thread only.
+static bool g_hasFocus = false;
 
 static void ClearCopy() {
   for (char *word : g_words) free(word);
@@ -61,7 +64,12 @@ static LRESULT CALLBACK MainListProcedure(HWND list, UINT message, WPARAM wParam
   case LB_RESETCONTENT:
     ClearCopy();
     break;
+  case WM_SETFOCUS:
+  case WM_KILLFOCUS:
+    g_hasFocus = message == WM_SETFOCUS;
+    break;
   case WM_NCDESTROY:
+    g_hasFocus = false;
     ClearCopy();
     SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)own);
     g_listProcedure = 0;
@@ -76,8 +84,11 @@ static LRESULT CALLBACK MainListProcedure(HWND list, UINT message, WPARAM wParam
 
 void AttachMainListCopy(HWND list) {
   ClearCopy();
+  g_hasFocus = GetFocus() == list;
   g_listProcedure = (WNDPROC)SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)MainListProcedure);
 }
+
+bool MainListHasFocus(void) { return g_hasFocus; }
 
 const std::vector<char *> &MainListWords(void) { return g_words; }
 const std::vector<unsigned char> &MainListFirstBytes(void) { return g_firstBytes; }

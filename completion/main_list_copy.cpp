@@ -5,6 +5,8 @@
 // add words while the popup is hidden too. Every change of the list's words
 // passes through here on the window thread, where the list box answers the
 // index of an added or inserted word, and the copy follows that index.
+// The same subclass notes whether the list has the focus, which the popup
+// reads while the user types instead of asking the window server.
 #include "completion/function_lists.h"
 #include "completion/put_word.h"
 #include "frame/sjis_case.h"

@@ -10,6 +10,8 @@
 //     list, while the window thread reposts itself a message and records the
 //     longest gap between two (how long the user interface stood still).
 //   cd build/win64/bin && ../../../scripts/wine-session.sh ../../../scripts/wine-run.sh completion_bench.exe
+// With the argument "typing" only the first part runs (about half a minute):
+// the keyword database is then empty and the main list is filled directly.
 #include "host/host.h"
 #include "host/main_window.h"
 #include "host/product_copy.h"
@@ -69,6 +71,20 @@ static int Int(const char *name) { return Need<int(__stdcall *)(void)>(name)(); 
 static HWND SortedList(HWND parent) {
   return CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_SORT | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                          WS_VSCROLL | WS_BORDER, 0, 0, 200, 200, parent, 0, GetModuleHandleA(0), 0);
+}
+
+// A hidden list box made like `list` (the popup's candidate list): the same
+// class, styles, borders, size and font, so that a word added costs both the
+// same. Its scroll bar is asked for as the template asks for it, whether or
+// not `list` shows one now.
+static HWND HiddenListLike(HWND list, HWND parent) {
+  RECT frame;
+  GetWindowRect(list, &frame);
+  DWORD style = ((DWORD)GetWindowLongA(list, GWL_STYLE) | WS_VSCROLL) & ~(DWORD)(WS_VISIBLE | WS_DISABLED);
+  HWND copy = CreateWindowExA((DWORD)GetWindowLongA(list, GWL_EXSTYLE), "LISTBOX", "", style, 0, 0,
+                              frame.right - frame.left, frame.bottom - frame.top, parent, 0, GetModuleHandleA(0), 0);
+  SendMessageA(copy, WM_SETFONT, (WPARAM)SendMessageA(list, WM_GETFONT, 0, 0), FALSE);
+  return copy;
 }
 
 static std::vector<std::string> Lines(HWND list) {
@@ -142,27 +158,10 @@ static std::string PrefixOf(const std::string &word, int characters) {
   return word.substr(0, std::min(at, word.size()));
 }
 
-static int RunInTheCopy(const std::string &folder) {
-  std::vector<std::string> keywords = Identifiers(20261207, ""), names = Identifiers(7, "_u");
-  std::string database = kHeader;
-  for (size_t i = 0; i < keywords.size(); i++) database += (i ? "\x0c" : "") + keywords[i];
-  WriteFileText(folder + "\\Keyword.fdb", database);
-  Need<void(__stdcall *)(void)>("SetOrvexDirectory")();
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = GapWindow;
-  windowClass.lpszClassName = "CompletionBenchGap";
-  RegisterClassA(&windowClass);
-  HWND gapWindow = CreateWindowA("CompletionBenchGap", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
-  HWND host = HostMainWindow();
-
-  // 2a. The loaders.
-  auto create = Need<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
-  create(host, 0, 0);
-  double loaderKeywords = PumpWhileRecording(gapWindow, [] { return Int("IsThreadForPutWordDlgFromCDatabaseActive") == -1; });
-  double loaderKeywordGap = g_longestGap;
-  Int("TerminateThreadPutWordWindowOnTimer");
-  HWND popup = Need<HWND(__stdcall *)(void)>("GetWndHandleForPutWordDlg")();
-  HWND mainList = GetDlgItem(popup, 1312);
+// 2a (user names) and 2b: the reader of the user lists, then the bare
+// thread filling an identical list with the keywords and the names.
+static void MeasureUserNames(HWND gapWindow, HWND host, HWND mainList, const std::vector<std::string> &keywords,
+                             const std::vector<std::string> &names, double loaderKeywords, double loaderKeywordGap) {
   Need<HGLOBAL(__stdcall *)(int, const char *, int)>("SetFunctionListInMemoryInDll")(0, Entries(names).c_str(), 0x40);
   NESTEDLOCK *record = Need<NESTEDLOCK *(__stdcall *)(int)>("GetPointerOfFunctionListHandleInDll")(0x20);
   Need<void *(__stdcall *)(NESTEDLOCK *)>("GlobalLockForPointerOfFunctionList")(record);
@@ -182,13 +181,37 @@ static int RunInTheCopy(const std::string &folder) {
          loaderKeywords, bareKeywords, loaderKeywords / bareKeywords, loaderKeywordGap * 1000, bareKeywordGap * 1000);
   printf("  user names %7.2f s against a bare thread %7.2f s: ratio %.2f (goal <= 1.5); longest gap %.1f ms against %.1f ms\n",
          loaderNames, bareNames, loaderNames / bareNames, loaderNameGap * 1000, bareNameGap * 1000);
+}
+
+static int RunInTheCopy(const std::string &folder, bool typingOnly) {
+  std::vector<std::string> keywords = Identifiers(20261207, ""), names = Identifiers(7, "_u");
+  std::string database = kHeader;
+  for (size_t i = 0; i < keywords.size() && !typingOnly; i++) database += (i ? "\x0c" : "") + keywords[i];
+  WriteFileText(folder + "\\Keyword.fdb", database);
+  Need<void(__stdcall *)(void)>("SetOrvexDirectory")();
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = GapWindow;
+  windowClass.lpszClassName = "CompletionBenchGap";
+  RegisterClassA(&windowClass);
+  HWND gapWindow = CreateWindowA("CompletionBenchGap", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
+  HWND host = HostMainWindow();
+
+  // 2a. The loaders (with an empty database when only typing is measured).
+  auto create = Need<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
+  create(host, 0, 0);
+  double loaderKeywords = PumpWhileRecording(gapWindow, [] { return Int("IsThreadForPutWordDlgFromCDatabaseActive") == -1; });
+  double loaderKeywordGap = g_longestGap;
+  Int("TerminateThreadPutWordWindowOnTimer");
+  HWND popup = Need<HWND(__stdcall *)(void)>("GetWndHandleForPutWordDlg")();
+  HWND mainList = GetDlgItem(popup, 1312);
+  if (!typingOnly) MeasureUserNames(gapWindow, host, mainList, keywords, names, loaderKeywords, loaderKeywordGap);
 
   // 1. Typing: the popup's filter against a linear scan of the same sorted words.
   SendMessageA(mainList, LB_RESETCONTENT, 0, 0);
   for (const std::string &word : keywords) SendMessageA(mainList, LB_ADDSTRING, 0, (LPARAM)word.c_str());
   std::vector<std::string> sorted = Lines(mainList);
-  HWND baseline = SortedList(host);
   HWND candidates = GetDlgItem(popup, 25000);
+  HWND baseline = HiddenListLike(candidates, host);
   auto show = Need<int(__stdcall *)(POINT *, const char *, const char *, char **, int, int)>("ShowPutWordDialog");
   std::mt19937 random(99);
   std::vector<std::string> targets;
@@ -199,7 +222,7 @@ static int RunInTheCopy(const std::string &folder) {
   }
   printf("Typing (%d words typed, ratio of each call to the linear scan):\n", (int)targets.size());
   bool equal = true;
-  std::vector<std::vector<double>> ratiosOf(7);
+  std::vector<std::vector<double>> ratiosOf(7), popupTimes(7), scanTimes(7);
   POINT at = {200, 200};
   for (const std::string &target : targets) {
     // One word typed: the popup stays shown from its first character on.
@@ -219,32 +242,40 @@ static int RunInTheCopy(const std::string &folder) {
         printf("  candidates differ for prefix of %d characters of %s\n", length, target.c_str());
       }
       ratiosOf[length].push_back(popupTime / baseTime);
+      popupTimes[length].push_back(popupTime);
+      scanTimes[length].push_back(baseTime);
     }
     Int("HidePutWordDialog");
   }
+  auto median = [](std::vector<double> &values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+  };
   for (int length = 1; length <= 6; length++) {
     std::vector<double> &ratios = ratiosOf[length];
-    std::sort(ratios.begin(), ratios.end());
-    printf("  %d characters: median %.2f, worst %.2f (goals 1.0 and 2.0)\n", length, ratios[ratios.size() / 2],
-           ratios.back());
+    double middle = median(ratios);
+    printf("  %d characters: median %.2f, worst %.2f (goals 1.0 and 2.0); medians %.2f ms against %.2f ms\n", length,
+           middle, ratios.back(), median(popupTimes[length]) * 1000, median(scanTimes[length]) * 1000);
   }
   printf("Candidate lists %s.\n", equal ? "equal to the linear scan's in every call" : "DIFFER");
   Int("DestroyPutWordWindow");
   return equal ? 0 : 1;
 }
 
-int main() {
+int main(int argc, char **argv) {
   char self[MAX_PATH];
   GetModuleFileNameA(0, self, MAX_PATH);
   std::string path(self);
-  if (GetEnvironmentVariableA(kChildVariable, 0, 0)) return RunInTheCopy(path.substr(0, path.rfind('\\')));
+  bool typingOnly = argc > 1 && strcmp(argv[1], "typing") == 0;
+  if (GetEnvironmentVariableA(kChildVariable, 0, 0)) return RunInTheCopy(path.substr(0, path.rfind('\\')), typingOnly);
   std::string folder = TempFolder() + "\\orvex completion bench " + std::to_string(GetCurrentProcessId());
   if (!MakeLibraryFolder(folder) || !CopyInto(self, folder + "\\completion_bench.exe")) {
     printf("cannot make %s\n", folder.c_str());
     return 2;
   }
   std::string output;
-  int code = RunAndCollect("\"" + folder + "\\completion_bench.exe\"", kChildVariable, &output, 3600 * 1000);
+  std::string command = "\"" + folder + "\\completion_bench.exe\"" + (typingOnly ? " typing" : "");
+  int code = RunAndCollect(command, kChildVariable, &output, 3600 * 1000);
   RemoveFolderTree(folder);
   fputs(output.c_str(), stdout);
   return code;

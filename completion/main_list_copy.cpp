@@ -5,6 +5,8 @@
 // add words while the popup is hidden too. Every change of the list's words
 // passes through here on the window thread, where the list box answers the
 // index of an added or inserted word, and the copy follows that index.
+// The same subclass notes whether the list has the focus, which the popup
+// reads while the user types instead of asking the window server.
 #include "completion/function_lists.h"
 #include "completion/put_word.h"
 #include "frame/sjis_case.h"
@@ -18,6 +20,9 @@
 static std::vector<char *> g_words;
 static std::vector<unsigned char> g_firstBytes;
 static WNDPROC g_listProcedure = 0;
+// Whether the list has the focus: taken when it is subclassed, then kept by
+// the focus messages every change of focus sends it. Window thread only.
+static bool g_hasFocus = false;
 
 static void ClearCopy() {
   for (char *word : g_words) free(word);
@@ -61,7 +66,12 @@ static LRESULT CALLBACK MainListProcedure(HWND list, UINT message, WPARAM wParam
   case LB_RESETCONTENT:
     ClearCopy();
     break;
+  case WM_SETFOCUS:
+  case WM_KILLFOCUS:
+    g_hasFocus = message == WM_SETFOCUS;
+    break;
   case WM_NCDESTROY:
+    g_hasFocus = false;
     ClearCopy();
     SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)own);
     g_listProcedure = 0;
@@ -76,8 +86,11 @@ static LRESULT CALLBACK MainListProcedure(HWND list, UINT message, WPARAM wParam
 
 void AttachMainListCopy(HWND list) {
   ClearCopy();
+  g_hasFocus = GetFocus() == list;
   g_listProcedure = (WNDPROC)SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)MainListProcedure);
 }
+
+bool MainListHasFocus(void) { return g_hasFocus; }
 
 const std::vector<char *> &MainListWords(void) { return g_words; }
 const std::vector<unsigned char> &MainListFirstBytes(void) { return g_firstBytes; }

@@ -34,6 +34,9 @@ const std::vector<unsigned char> &MainListFirstBytes(void);
 // Copies the main list's selected word into `out` (kWordBufferSize bytes);
 // empty when nothing is selected.
 void CopyMainListSelection(char *out);
+// Whether the main list has the keyboard focus, as its WM_SETFOCUS and
+// WM_KILLFOCUS said (window thread only).
+bool MainListHasFocus(void);
 
 // ---- Keys and mouse (put_word_keys.cpp) ----
 // While the popup is shown its lists and the popup itself take the keys of
@@ -44,16 +47,18 @@ bool PutWordKeysActive(void);
 bool MainListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, LRESULT *result);
 void SubclassCandidateListAndPopup(HWND popup);
 
-// Marks a visible child of the popup invisible for the life of the guard,
-// the system's own way of stopping a window's drawing (a list box's own
+// Marks a child of the popup invisible for the life of the guard, the
+// system's own way of stopping a window's drawing (a list box's own
 // handling of WM_SETREDRAW still scrolls and redraws its scroll bar at
 // once), and redraws it, frame included, at the end: a visible list of a
 // hundred thousand words scrolled to a far selection costs several times
-// the whole filtering.
+// the whole filtering. Only a child on the screen is marked: one of a
+// hidden popup draws nothing, and each mark is work for the window server.
+// A null window is left alone.
 struct QuietWindow {
   HWND window;
   bool wasVisible;
-  explicit QuietWindow(HWND child) : window(child), wasVisible((GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
+  explicit QuietWindow(HWND child) : window(child), wasVisible(child && IsWindowVisible(child)) {
     if (wasVisible) DefWindowProcA(window, WM_SETREDRAW, FALSE, 0);
   }
   ~QuietWindow() {
@@ -63,6 +68,21 @@ struct QuietWindow {
   }
   QuietWindow(const QuietWindow &) = delete;
   QuietWindow &operator=(const QuietWindow &) = delete;
+};
+
+// Switches a list box's own redrawing off for the life of the guard: the
+// list then neither updates its scroll bar nor repaints as words come and
+// go, and it is repainted once at the end. A selection out of sight still
+// scrolls the list at once (QuietWindow is for that).
+struct ListRedrawOff {
+  HWND list;
+  explicit ListRedrawOff(HWND box) : list(box) { SendMessageA(list, WM_SETREDRAW, FALSE, 0); }
+  ~ListRedrawOff() {
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    if (IsWindowVisible(list)) InvalidateRect(list, 0, TRUE);
+  }
+  ListRedrawOff(const ListRedrawOff &) = delete;
+  ListRedrawOff &operator=(const ListRedrawOff &) = delete;
 };
 
 // ---- Filtering (put_word_filter.cpp) ----

@@ -13,6 +13,12 @@
 //
 // Everything here runs on the window thread; the words are read from the
 // main list's copy.
+//
+// Under Wine every change of a window's style, region or text is a round
+// trip to the window server, and the popup is shown while the user types:
+// the candidate list is filled with its own redrawing off and marked
+// invisible only when it has a scroll bar to repaint, and the main list's
+// selection is left alone when it is already the best match.
 #include "completion/function_lists.h"
 #include "completion/put_word.h"
 #include "frame/kitlib.h"
@@ -23,6 +29,8 @@
 static int g_exact[kWordBufferSize], g_fold[kWordBufferSize];
 static int g_bestIndex = 0;
 static int g_candidateCount = 0;
+// The main-list positions of the current filtering's candidates.
+static std::vector<int> g_found;
 
 int BestIndex(void) { return g_bestIndex; }
 int CandidateCount(void) { return g_candidateCount; }
@@ -62,9 +70,9 @@ static bool EndsTheRun(const Walk &walk, unsigned char first) {
   return first < 0x80 && wanted < 0x80 && first != wanted;
 }
 
-// One word of the walk: the tables, and the candidate list when the word
-// begins with the whole pattern.
-static void Examine(Walk *walk, HWND candidates, const char *word, const char *typed, int index) {
+// One word of the walk: the tables, and the candidates when the word begins
+// with the whole pattern.
+static void Examine(Walk *walk, const char *word, const char *typed, int index) {
   size_t k = 0;
   while (k < walk->n && word[k] == walk->pattern[k]) k++;
   if (k >= 1) {
@@ -87,7 +95,32 @@ static void Examine(Walk *walk, HWND candidates, const char *word, const char *t
   } else {
     walk->other = true;
   }
-  SendMessageA(candidates, LB_ADDSTRING, 0, (LPARAM)word);
+  g_found.push_back(index);
+}
+
+// Examines the main list's words from the top until the run of candidates
+// ends. A word whose first byte differs from the pattern's (letters folded)
+// neither matches nor reaches a table, so only its first byte is read: until
+// the first candidate such words are passed over by a search of the first
+// bytes. The words themselves lie scattered in memory; each is asked for a
+// few words ahead of its turn, so that the waits for memory overlap.
+static void WalkMainList(Walk *walk, const char *typed) {
+  enum { kAhead = 16 };
+  const std::vector<char *> &words = MainListWords();
+  const unsigned char *first = MainListFirstBytes().data();
+  size_t count = words.size();
+  unsigned char wanted = (unsigned char)SjisFoldAscii(walk->pattern[0]);
+  bool endsEarly = wanted < 0x80;
+  for (size_t i = 0; i < count && walk->n; i++) {
+    if (walk->first < 0 || !endsEarly) {
+      const void *next = memchr(first + i, wanted, count - i);
+      if (!next) break;
+      i = (size_t)((const unsigned char *)next - first);
+    }
+    if (i + kAhead < count && first[i + kAhead] == wanted) __builtin_prefetch(words[i + kAhead]);
+    if (first[i] == wanted) Examine(walk, words[i], typed, (int)i);
+    if (walk->first >= 0 && EndsTheRun(*walk, first[i])) break;
+  }
 }
 
 // The best place when no candidate gave one: the first word that reached
@@ -105,20 +138,42 @@ static void CopyCompletion(char *completion, const char *from) {
   completion[length] = 0;
 }
 
-static void SelectBest(HWND popup, HWND mainList, int best) {
-  {
-    QuietWindow quiet(mainList);
-    SendMessageA(mainList, LB_SETCURSEL, (WPARAM)best, 0);
-  }
+// True when the item at `index` lies wholly in the list's sight, so that
+// selecting it scrolls nothing.
+static bool InSight(HWND list, int index) {
+  RECT item, client;
+  return SendMessageA(list, LB_GETITEMRECT, (WPARAM)index, (LPARAM)&item) != LB_ERR && GetClientRect(list, &client) &&
+         item.top >= client.top && item.bottom <= client.bottom;
+}
+
+// Selects the best match in the main list. While the user types on through
+// a run of words the best match often stays where it is, in sight: then
+// selecting it again would change nothing, and the invisible mark and the
+// redraw would be all the work.
+static void SelectInMainList(HWND mainList, int best) {
+  if (SendMessageA(mainList, LB_GETCURSEL, 0, 0) == best && InSight(mainList, best)) return;
+  QuietWindow quiet(mainList);
+  SendMessageA(mainList, LB_SETCURSEL, (WPARAM)best, 0);
+}
+
+static void SelectBest(HWND popup, HWND mainList, HWND candidates, int best) {
+  SelectInMainList(mainList, best);
   if (g_candidateCount <= 1) return;
   char selected[kWordBufferSize];
   CopyMainListSelection(selected);
   int position = FindSpecifiedStringInListBox(popup, IDC_PUTWORD_CANDIDATES, selected);
-  if (position) SendMessageA(GetDlgItem(popup, IDC_PUTWORD_CANDIDATES), LB_SETCURSEL, (WPARAM)(position - 1), 0);
+  if (position) SendMessageA(candidates, LB_SETCURSEL, (WPARAM)(position - 1), 0);
+}
+
+// Puts the candidates into the candidate list, emptied first.
+static void FillCandidates(HWND candidates) {
+  SendMessageA(candidates, LB_RESETCONTENT, 0, 0);
+  const std::vector<char *> &words = MainListWords();
+  for (int index : g_found) SendMessageA(candidates, LB_ADDSTRING, 0, (LPARAM)words[(size_t)index]);
 }
 
 int FilterMainList(HWND popup, const char *prefix, const char *word, char *completion) {
-  HWND mainList = GetDlgItem(popup, IDC_PUTWORD_MAIN_LIST), candidates = GetDlgItem(popup, IDC_PUTWORD_CANDIDATES);
+  HWND mainList = PutWordList(IDC_PUTWORD_MAIN_LIST), candidates = PutWordList(IDC_PUTWORD_CANDIDATES);
   if (!prefix && !word) {
     SendMessageA(mainList, LB_SETCURSEL, 0, 0);
     SendMessageA(mainList, LB_SETCURSEL, (WPARAM)-1, 0);
@@ -136,19 +191,11 @@ int FilterMainList(HWND popup, const char *prefix, const char *word, char *compl
   for (size_t p = 0; p < walk.n; p++) g_exact[p] = g_fold[p] = -1;
   const std::vector<char *> &words = MainListWords();
   int result = words.empty() ? 0 : 1, best = -1;
-  QuietWindow quiet(candidates);
-  SendMessageA(candidates, LB_RESETCONTENT, 0, 0);
+  g_found.clear();
   if (!*word) {
     best = 0;
   } else {
-    // A word whose first byte differs from the pattern's (letters folded)
-    // neither matches nor reaches a table: only its first byte is read.
-    const std::vector<unsigned char> &firstBytes = MainListFirstBytes();
-    unsigned char wanted = (unsigned char)SjisFoldAscii(walk.pattern[0]);
-    for (size_t i = 0; i < words.size() && walk.n; i++) {
-      if (firstBytes[i] == wanted) Examine(&walk, candidates, words[i], word, (int)i);
-      if (walk.first >= 0 && EndsTheRun(walk, firstBytes[i])) break;
-    }
+    WalkMainList(&walk, word);
     if (walk.first >= 0) {
       if (walk.first != walk.last && walk.other) {
         best = walk.exactHit >= 0 ? walk.exactHit : walk.first;
@@ -164,11 +211,21 @@ int FilterMainList(HWND popup, const char *prefix, const char *word, char *compl
       }
     }
     if (!words.empty() && best < 0) best = BestFromTables(walk);
+  }
+  if (best < 0) best = 0;
+  // A candidate list of more than one word has a scroll bar, which the list
+  // box repaints at once when its redrawing comes back on, and a selection
+  // that may scroll: it is then marked invisible meanwhile and painted once
+  // afterwards. One of a word or none only loses its scroll bar, if any.
+  bool scrolls = g_found.size() > 1;
+  QuietWindow quiet(scrolls ? candidates : 0);
+  ListRedrawOff off(candidates);
+  FillCandidates(candidates);
+  if (*word) {
     g_candidateCount = (int)SendMessageA(candidates, LB_GETCOUNT, 0, 0);
     if (!IsWindowEnabled(candidates) != !(g_candidateCount > 1)) EnableWindow(candidates, g_candidateCount > 1);
   }
-  if (best < 0) best = 0;
-  SelectBest(popup, mainList, best);
+  SelectBest(popup, mainList, candidates, best);
   g_bestIndex = best;
   return result;
 }

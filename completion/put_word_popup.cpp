@@ -36,6 +36,11 @@ static const char *const kReadOnlyTitle[] = {"==Readonly file==", "==読込専�
 
 // The popup's handle: written on the window thread, read by the loaders.
 static HWND volatile g_popup = 0;
+// Its title line and two lists, fixed for its life: written on the window
+// thread before the popup's handle is published, read by any thread after
+// reading that handle. Under Wine GetDlgItem asks the window server each
+// time, and the popup reaches for its lists several times per keystroke.
+static HWND g_title = 0, g_mainList = 0, g_candidates = 0;
 // The rest is the window thread's.
 static DWORD g_popupThread = 0;
 static int g_shown = 0;
@@ -49,7 +54,13 @@ HWND PutWordPopup(void) { return (HWND)InterlockedCompareExchangePointer((PVOID 
 
 HWND PutWordList(int id) {
   HWND popup = PutWordPopup();
-  return popup ? GetDlgItem(popup, id) : 0;
+  if (!popup) return 0;
+  switch (id) {
+  case IDC_PUTWORD_TITLE: return g_title;
+  case IDC_PUTWORD_MAIN_LIST: return g_mainList;
+  case IDC_PUTWORD_CANDIDATES: return g_candidates;
+  }
+  return GetDlgItem(popup, id);
 }
 
 bool OnPopupThread(void) { return !PutWordPopup() || GetCurrentThreadId() == g_popupThread; }
@@ -72,7 +83,7 @@ bool HidePopup(void) {
 }
 
 static void TakeCandidate(HWND popup) {
-  HWND candidates = GetDlgItem(popup, IDC_PUTWORD_CANDIDATES);
+  HWND candidates = g_candidates;
   LRESULT index = SendMessageA(candidates, LB_GETCURSEL, 0, 0);
   LRESULT length = index >= 0 ? SendMessageA(candidates, LB_GETTEXTLEN, (WPARAM)index, 0) : LB_ERR;
   g_selectedWord[0] = 0;
@@ -104,7 +115,7 @@ static void Command(HWND popup, WPARAM wParam, LPARAM lParam) {
     g_selectedWord[0] = 0;
     SendMessageA(GethWndMain(), WM_COMMAND, kCompletionCancelled, 0);
   } else if (id == IDC_PUTWORD_BEST_AGAIN) {
-    SendDlgItemMessageA(popup, IDC_PUTWORD_MAIN_LIST, LB_SETCURSEL, (WPARAM)BestIndex(), 0);
+    SendMessageA(g_mainList, LB_SETCURSEL, (WPARAM)BestIndex(), 0);
   } else if (id == IDC_PUTWORD_HELP) {
     OpenHelp(popup);
   }
@@ -129,7 +140,10 @@ static HWND MakePopup(HWND parent) {
   HWND popup = CreateDialogParamA(GethInstOrvexdll(), "OpenPutWord", parent, PutWordProcedure, 0);
   if (!popup) return 0;
   g_popupThread = GetCurrentThreadId();
-  AttachMainListCopy(GetDlgItem(popup, IDC_PUTWORD_MAIN_LIST));
+  g_title = GetDlgItem(popup, IDC_PUTWORD_TITLE);
+  g_mainList = GetDlgItem(popup, IDC_PUTWORD_MAIN_LIST);
+  g_candidates = GetDlgItem(popup, IDC_PUTWORD_CANDIDATES);
+  AttachMainListCopy(g_mainList);
   SubclassCandidateListAndPopup(popup);
   InterlockedExchangePointer((PVOID volatile *)&g_popup, popup);
   return popup;
@@ -158,33 +172,39 @@ static void AnswerRebuildRequest(void) {
                                      kProductTitle, kWarningOk);
 }
 
-static void SetTitle(HWND popup, const char *prefix, const char *word) {
+static void SetTitle(const char *prefix, const char *word) {
   char title[kTitleBufferSize] = "";
   const char *typed = prefix ? prefix : (word ? word : "");
   if (g_readOnly) strcpy(title, kReadOnlyTitle[GetLanguage() ? 1 : 0]);
   else if (typed[0] && CandidateCount() > 1) snprintf(title, sizeof title, "%s (%d)", typed, CandidateCount());
   else strcpy(title, typed);
-  HWND line = GetDlgItem(popup, IDC_PUTWORD_TITLE);
-  QuietWindow quiet(line);
-  SetWindowTextA(line, title);
+  // Setting a text makes the window server store it and the line repaint;
+  // the same text again would change nothing on the screen.
+  char shown[kTitleBufferSize];
+  if (GetWindowTextA(g_title, shown, sizeof shown) >= 0 && strcmp(shown, title) == 0) return;
+  SetWindowTextA(g_title, title);
 }
 
 // Shows the popup topmost at `at` (screen coordinates; null keeps its
 // place) with the focus on the main list. While the user types, the popup
 // is shown already: a window that is where it should be is not moved or
 // shown again, which under some window managers costs more than filtering.
+// A hidden popup is moved, raised and shown in one call, so that the window
+// manager does one round of work rather than two.
 static void ShowAt(HWND popup, const POINT *at) {
   RECT now;
   GetWindowRect(popup, &now);
   bool placed = !at || (now.left == at->x && now.top == at->y);
-  if (!g_shown || !placed)
-    SetWindowPos(popup, HWND_TOPMOST, at ? at->x : 0, at ? at->y : 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | (at ? 0 : SWP_NOMOVE));
+  bool hidden = !g_shown || !IsWindowVisible(popup);
   SetPutWordKeysActive(true);
-  if (!g_shown || !IsWindowVisible(popup)) ShowWindow(popup, SW_SHOW);
+  if (hidden || !placed)
+    SetWindowPos(popup, HWND_TOPMOST, at ? at->x : 0, at ? at->y : 0, 0, 0,
+                 SWP_NOSIZE | (at ? 0 : SWP_NOMOVE) | (hidden ? SWP_SHOWWINDOW : SWP_NOACTIVATE));
   g_shown = 1;
-  HWND mainList = GetDlgItem(popup, IDC_PUTWORD_MAIN_LIST);
-  if (GetFocus() != mainList) SetFocus(mainList);
+  // Asking for the focus is a round trip to the window server; while the
+  // popup stays shown, the main list's own record of its focus answers.
+  bool focused = hidden ? GetFocus() == g_mainList : MainListHasFocus();
+  if (!focused) SetFocus(g_mainList);
 }
 
 static bool TooLong(const char *text) { return text && strnlen(text, kWordBufferSize) >= kWordBufferSize; }
@@ -206,7 +226,7 @@ extern "C" int ORVEXAPI ShowPutWordDialog(POINT *at, LPSTR prefix, LPSTR word, L
     return 1;
   }
   g_selectedWord[0] = 0;
-  SetTitle(popup, prefix, word);
+  SetTitle(prefix, word);
   if (out) *out = 0;
   ShowAt(popup, at);
   return -1;

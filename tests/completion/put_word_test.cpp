@@ -40,7 +40,7 @@ TEST(PutWord, RunsInAProductFolderCopy) {
   int code = RunAndCollect("\"" + copy + "\" --gtest_filter=*InProductFolder.*", kChildVariable, &output, 240000);
   RemoveFolderTree(folder);
   EXPECT_EQ(code, 0) << output;
-  EXPECT_NE(output.find("[  PASSED  ] 6 tests"), std::string::npos) << output;
+  EXPECT_NE(output.find("[  PASSED  ] 7 tests"), std::string::npos) << output;
 }
 
 // ---- In the copy ----
@@ -145,6 +145,46 @@ TEST(PopupInProductFolder, FiltersAsTheUserTypes) {
   EXPECT_EQ(SendMessageA(MainList(), LB_GETCURSEL, 0, 0), LB_ERR); // both null: no selection
   std::string tooLong(520, 'p');
   EXPECT_EQ(show(0, tooLong.c_str(), "p", 0, 0, 0), 0);
+}
+
+// While the user types on, the popup stays shown and is brought up to date
+// from whatever state it is in: in the "moved" rows the focus and the main
+// list's selection were taken elsewhere since the last keystroke.
+TEST(PopupInProductFolder, StaysShownAndUpToDateWhileTheUserTypesOn) {
+  IN_THE_COPY_ONLY();
+  OpenPopupWith(kWords);
+  static const struct {
+    const char *word;
+    bool moved;
+    const char *title, *selected;
+    LRESULT candidates; // the list is enabled with more than one
+  } rows[] = {
+      {"p", false, "p (2)", "printf", 2},
+      {"pr", false, "pr", "printf", 1},  // two candidates to one
+      {"pri", true, "pri", "printf", 1}, // the same best match, put back
+      {"s", false, "s (3)", "strcat", 3},
+      {"str", true, "str (3)", "strcat", 3},
+      {"strcm", false, "strcm", "strcmp", 1},
+  };
+  auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
+  HWND candidates = GetDlgItem(Popup(), 25000);
+  for (const auto &row : rows) {
+    if (row.moved) {
+      SendMessageA(MainList(), LB_SETCURSEL, kWords.size() - 1, 0);
+      SetFocus(HostMainWindow());
+    }
+    POINT at = {100, 100};
+    ASSERT_EQ(show(&at, 0, row.word, 0, 0, 0), -1) << row.word;
+    EXPECT_EQ(Title(), row.title) << row.word;
+    EXPECT_EQ(LineOf(MainList(), SendMessageA(MainList(), LB_GETCURSEL, 0, 0)), row.selected) << row.word;
+    EXPECT_EQ(SendMessageA(candidates, LB_GETCOUNT, 0, 0), row.candidates) << row.word;
+    EXPECT_EQ(IsWindowEnabled(candidates) != 0, row.candidates > 1) << row.word;
+    if (row.candidates > 1) {
+      EXPECT_EQ(LineOf(candidates, SendMessageA(candidates, LB_GETCURSEL, 0, 0)), row.selected) << row.word;
+    }
+    EXPECT_EQ(GetFocus(), MainList()) << row.word;
+  }
+  EXPECT_EQ(Int("HidePutWordDialog")(), 1);
 }
 
 TEST(PopupInProductFolder, KeysAndMouseHandTheWordToTheHost) {

@@ -305,10 +305,12 @@ static void Call(const Export &swept, const Targets &targets, int varied, int va
     const INT_PTR *v = arguments.values;
     ((AnyExport)function)(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13],
                           v[14], v[15]);
+    // Put back while the call's arguments still live: a thread the call
+    // started may still be reading them until the restore stops it.
+    for (const auto &row : kRestores)
+      if (swept.name == row.name) row.restore();
+    if (swept.kinds.size() == 1 && swept.kinds[0].kind == K_CALLBACK) ((void(__stdcall *)(void *))function)(0);
   }
-  for (const auto &row : kRestores)
-    if (swept.name == row.name) row.restore();
-  if (swept.kinds.size() == 1 && swept.kinds[0].kind == K_CALLBACK) ((void(__stdcall *)(void *))function)(0);
 }
 
 int RunSweepChild(size_t from, const char *logPath) {

@@ -98,7 +98,7 @@ static void TakeCandidate(HWND popup) {
 static void OpenHelp(HWND popup) {
   g_savedFocus = GetFocus();
   g_helpOpen = 1;
-  myShowHelpFile(-1, popup, GetOrvexDirectory(), GetOrvexHelp(), kShowTopic, kHelpTopic);
+  ShowProductHelp(popup, kProductHelpFile, kShowTopic, kHelpTopic);
   g_helpTimer = SetTimer(popup, kHelpTimer, kHelpTimerMs, 0) ? kHelpTimer : 0;
 }
 

@@ -100,6 +100,11 @@ TEST(HelpBeforeTheProductFolder, OpensNothing) {
     dialog.open(GetProcAddress(fresh, dialog.name));
     EXPECT_EQ(StopDrivingDialogs(), 1) << dialog.name;
   }
+  // The completion popup's help button.
+  ASSERT_EQ(((int(__stdcall *)(HWND, void *, void *))GetProcAddress(fresh, "CreatePutWordDialog"))(main, 0, 0), 1);
+  HWND popup = ((HWND(__stdcall *)())GetProcAddress(fresh, "GetWndHandleForPutWordDlg"))();
+  SendMessageA(popup, WM_COMMAND, 40045, 0);
+  ((void(__stdcall *)())GetProcAddress(fresh, "DestroyPutWordWindow"))();
   EXPECT_EQ(JournalLines(), std::vector<std::string>());
   if (list) GlobalFree(list);
   FreeFreshLibrary(fresh);

@@ -7,8 +7,7 @@
 #include "host/completion_recorder.h"
 #include "host/host.h"
 #include "host/main_window.h"
-#include "host/product_copy.h"
-#include "host/text_checks.h"
+#include "host/files.h"
 #include "frame/paths.h"
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
@@ -45,8 +44,8 @@ TEST(PutWord, RunsInAProductFolderCopy) {
 
 // ---- In the copy ----
 
-static IntFn Int(const char *name) { return NeedHostProc<IntFn>(name); }
-static HWND Popup() { return (HWND)NeedHostProc<HWND(__stdcall *)(void)>("GetWndHandleForPutWordDlg")(); }
+static IntFn Int(const char *name) { return HostProc<IntFn>(name); }
+static HWND Popup() { return (HWND)HostProc<HWND(__stdcall *)(void)>("GetWndHandleForPutWordDlg")(); }
 static HWND MainList() { return GetDlgItem(Popup(), 1312); }
 
 // Dispatches messages until `done` holds (at most about 30 s).
@@ -74,9 +73,9 @@ static void WriteKeywords(const std::vector<std::string> &words) {
 // The popup made (or remade) with these keywords, their loader reaped.
 static void OpenPopupWith(const std::vector<std::string> &words) {
   CompletionRecorderStart();
-  NeedHostProc<void(__stdcall *)(void)>("SetOrvexDirectory")();
+  HostProc<void(__stdcall *)(void)>("SetOrvexDirectory")();
   WriteKeywords(words);
-  auto create = NeedHostProc<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
+  auto create = HostProc<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
   ASSERT_EQ(create(HostMainWindow(), 0, 0), 1);
   ASSERT_TRUE(PumpUntil([] { return Int("IsThreadForPutWordDlgFromCDatabaseActive")() == -1; }));
   ASSERT_EQ(Int("TerminateThreadPutWordWindowOnTimer")(), 1);
@@ -125,7 +124,7 @@ TEST(PopupInProductFolder, FiltersAsTheUserTypes) {
       {0, "", 0, -1, 0, "", "#0"},
       {0, 0, 0, 0, 0, "", ""},
   };
-  auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
+  auto show = HostProc<ShowFn>("ShowPutWordDialog");
   for (const auto &row : rows) {
     std::string name = std::string(row.prefix ? row.prefix : "(null)") + "/" + (row.word ? row.word : "(null)");
     char *out = (char *)1;
@@ -166,7 +165,7 @@ TEST(PopupInProductFolder, StaysShownAndUpToDateWhileTheUserTypesOn) {
       {"str", true, "str (3)", "strcat", 3},
       {"strcm", false, "strcm", "strcmp", 1},
   };
-  auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
+  auto show = HostProc<ShowFn>("ShowPutWordDialog");
   HWND candidates = GetDlgItem(Popup(), 25000);
   for (const auto &row : rows) {
     if (row.moved) {
@@ -190,8 +189,8 @@ TEST(PopupInProductFolder, StaysShownAndUpToDateWhileTheUserTypesOn) {
 TEST(PopupInProductFolder, KeysAndMouseHandTheWordToTheHost) {
   IN_THE_COPY_ONLY();
   OpenPopupWith(kWords);
-  auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
-  auto selected = NeedHostProc<const char *(__stdcall *)(void)>("GetSelectedWordFromPutWordDlg");
+  auto show = HostProc<ShowFn>("ShowPutWordDialog");
+  auto selected = HostProc<const char *(__stdcall *)(void)>("GetSelectedWordFromPutWordDlg");
   HWND candidates = GetDlgItem(Popup(), 25000);
   static const struct {
     const char *word;
@@ -208,7 +207,7 @@ TEST(PopupInProductFolder, KeysAndMouseHandTheWordToTheHost) {
       {"p", Popup, WM_CLOSE, 0, 40186, ""},
   };
   for (const auto &row : rows) {
-    CompletionRecorderClear();
+    TakeCompletionRecord();
     if (!Int("IsCreatePutWordDlgActive")()) {
       ASSERT_EQ(show(0, 0, row.word, 0, 0, 0), -1) << row.word;
     }
@@ -219,7 +218,7 @@ TEST(PopupInProductFolder, KeysAndMouseHandTheWordToTheHost) {
       EXPECT_EQ(LineOf(candidates, SendMessageA(candidates, LB_GETCURSEL, 0, 0)), "strchr");
       continue;
     }
-    EXPECT_EQ(CompletionCommands(), std::vector<int>{row.command}) << row.word;
+    EXPECT_EQ(TakeCompletionRecord(), std::vector<std::string>{"command " + std::to_string(row.command)}) << row.word;
     EXPECT_STREQ(selected(), row.chosen) << row.word;
     EXPECT_EQ(Int("IsCreatePutWordDlgActive")(), 0);
   }
@@ -240,8 +239,8 @@ TEST(PopupInProductFolder, KeysAndMouseHandTheWordToTheHost) {
 TEST(PopupInProductFolder, ReadOnlyTitleAndRebuildBoxesInBothLanguages) {
   IN_THE_COPY_ONLY();
   OpenPopupWith(kWords);
-  auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
-  auto request = NeedHostProc<void(__stdcall *)(int)>("SetDatabaseToCreatePutWordListing");
+  auto show = HostProc<ShowFn>("ShowPutWordDialog");
+  auto request = HostProc<void(__stdcall *)(int)>("SetDatabaseToCreatePutWordListing");
   const char *readOnly[] = {"==Readonly file==", "==\x93\xc7\x8d\x9e\x90\xea\x97\x70\xcc\xa7\xb2\xd9=="};
   for (int language = 0; language < 2; language++) {
     HostSetLanguage(language);
@@ -270,7 +269,7 @@ TEST(PopupInProductFolder, ReadOnlyTitleAndRebuildBoxesInBothLanguages) {
 
 TEST(PopupInProductFolder, WordsOf520BytesNeverEnterAndKeywordsKeepTheirCase) {
   IN_THE_COPY_ONLY();
-  auto show = NeedHostProc<ShowFn>("ShowPutWordDialog");
+  auto show = HostProc<ShowFn>("ShowPutWordDialog");
   OpenPopupWith({}); // the header and blanks only: nothing to offer
   EXPECT_EQ(show(0, 0, "a", 0, 0, 0), 0);
   EXPECT_EQ(Int("IsPutWordDatabaseActive")(), 0);
@@ -278,7 +277,7 @@ TEST(PopupInProductFolder, WordsOf520BytesNeverEnterAndKeywordsKeepTheirCase) {
   OpenPopupWith({"Foo", "", longest, tooLong, ""}); // adjacent and trailing form feeds
   EXPECT_EQ(Lines(MainList()), (std::vector<std::string>{"", "Foo", longest}));
   SendMessageA(MainList(), LB_DELETESTRING, 0, 0);
-  auto addOrDelete = NeedHostProc<int(__stdcall *)(const char *, int)>("AddOrDeletUserKeywordsInOpenPutWordDlg");
+  auto addOrDelete = HostProc<int(__stdcall *)(const char *, int)>("AddOrDeletUserKeywordsInOpenPutWordDlg");
   EXPECT_EQ(addOrDelete(tooLong.c_str(), 0), 0);
   EXPECT_EQ(addOrDelete("foo", 0), 1);
   EXPECT_EQ(addOrDelete("Foo", 1), 1);
@@ -292,11 +291,11 @@ TEST(PopupInProductFolder, WordsOf520BytesNeverEnterAndKeywordsKeepTheirCase) {
 // One of the host's four function lists as the library keeps it, locked or not.
 static NESTEDLOCK *FunctionList(bool macros, bool first, const std::string &text, bool locked) {
   typedef HGLOBAL(__stdcall * AppendFn)(int, const char *, int);
-  NeedHostProc<AppendFn>(macros ? "SetMacroListInMemoryInDll" : "SetFunctionListInMemoryInDll")(0, text.c_str(),
+  HostProc<AppendFn>(macros ? "SetMacroListInMemoryInDll" : "SetFunctionListInMemoryInDll")(0, text.c_str(),
                                                                                               first ? 0x40 : 0);
   int bit = macros ? (first ? 0x40 : 0x100) : (first ? 0x20 : 0x80);
-  NESTEDLOCK *record = NeedHostProc<NESTEDLOCK *(__stdcall *)(int)>("GetPointerOfFunctionListHandleInDll")(bit);
-  if (locked) NeedHostProc<void *(__stdcall *)(NESTEDLOCK *)>("GlobalLockForPointerOfFunctionList")(record);
+  NESTEDLOCK *record = HostProc<NESTEDLOCK *(__stdcall *)(int)>("GetPointerOfFunctionListHandleInDll")(bit);
+  if (locked) HostProc<void *(__stdcall *)(NESTEDLOCK *)>("GlobalLockForPointerOfFunctionList")(record);
   return record;
 }
 
@@ -311,8 +310,8 @@ static LRESULT CALLBACK NestedReader(HWND window, UINT message, WPARAM wParam, L
 TEST(LoadersInProductFolder, StatesCallbacksAndTheUserListsNames) {
   IN_THE_COPY_ONLY();
   OpenPopupWith(kWords);
-  CompletionRecorderClear();
-  auto create = NeedHostProc<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
+  TakeCompletionRecord();
+  auto create = HostProc<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
   ASSERT_EQ(create(HostMainWindow(), 0, 0), 1);
   EXPECT_EQ(Int("IsThreadForPutWordDlgFromCDatabaseActive")(), 1); // before the thread could run
   EXPECT_EQ(Int("TerminateThreadPutWordWindowOnTimer")(), 0);
@@ -320,20 +319,19 @@ TEST(LoadersInProductFolder, StatesCallbacksAndTheUserListsNames) {
   ASSERT_TRUE(PumpUntil([] { return Int("TerminateThreadPutWordWindowOnTimer")() == 1; }));
   EXPECT_EQ(Int("IsThreadForPutWordDlgFromCDatabaseActive")(), 0);
   EXPECT_EQ(SendMessageA(MainList(), LB_GETCOUNT, 0, 0), (LRESULT)kWords.size());
-  EXPECT_EQ(AddUserKeywordsCalls(), 1);
-  EXPECT_EQ(StatusRegionTexts(), std::vector<std::string>{"Creating IntelliSense..."});
+  EXPECT_EQ(TakeCompletionRecord(), (std::vector<std::string>{"status Creating IntelliSense...", "add keywords"}));
   // The reaper armed the announcement: the next read shows the text and clears it.
   std::string names = Entry("Foo") + Entry("bar") + Entry("foo") + Entry("\x83\x41") + Entry("\x83\x61") +
                       Entry(std::string(600, 'n')) + "no form feed\x08\x0f" + Entry("after");
   NESTEDLOCK *locked = FunctionList(false, true, names, true);
   NESTEDLOCK *unlocked = FunctionList(true, false, Entry("skipped"), false);
   SendMessageA(MainList(), LB_RESETCONTENT, 0, 0);
-  CompletionRecorderClear();
-  ASSERT_EQ(NeedHostProc<ListsFn>("CreateThreadForReadFunctionsFromUserDatabase")(locked, unlocked), 1);
+  TakeCompletionRecord();
+  ASSERT_EQ(HostProc<ListsFn>("CreateThreadForReadFunctionsFromUserDatabase")(locked, unlocked), 1);
   EXPECT_EQ(Int("IsThreadForPutWordDlgFromUserDatabaseActive")(), 1);
   ASSERT_TRUE(PumpUntil([] { return Int("TerminateThreadReadUserDatabaseOnTimer")() == 1; }));
   EXPECT_EQ(Lines(MainList()), (std::vector<std::string>{"bar", "foo", "\x83\x41", "\x83\x61"}));
-  EXPECT_EQ(StatusRegionTexts(), (std::vector<std::string>{"Creating IntelliSense...", "<null>"}));
+  EXPECT_EQ(TakeCompletionRecord(), (std::vector<std::string>{"status Creating IntelliSense...", "status"}));
   EXPECT_EQ(locked->count, 1u);
   // A direct read that dispatches a message starting another direct read.
   WNDCLASSA windowClass = {};
@@ -342,11 +340,11 @@ TEST(LoadersInProductFolder, StatesCallbacksAndTheUserListsNames) {
   RegisterClassA(&windowClass);
   HWND nested = CreateWindowA("CompletionNestedReader", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
   PostMessageA(nested, WM_APP, 0, 0);
-  NeedHostProc<ListsFn>("SetPointerOfFunctionListHandleForPutWordDialog")(locked, unlocked);
+  HostProc<ListsFn>("SetPointerOfFunctionListHandleForPutWordDialog")(locked, unlocked);
   EXPECT_EQ(Int("ReadFunctionsFromUserDatabaseAndIntoPutwordListBox")(), 1);
   EXPECT_EQ(g_nestedRead, 0);
   DestroyWindow(nested);
-  NeedHostProc<int(__stdcall *)(NESTEDLOCK *)>("GlobalUnlockForPointerOfFunctionList")(locked);
+  HostProc<int(__stdcall *)(NESTEDLOCK *)>("GlobalUnlockForPointerOfFunctionList")(locked);
 }
 
 static int ThreadsOfThisProcess() {
@@ -369,9 +367,9 @@ TEST(LoadersInProductFolder, StartsAndStopsInAnyOrderAndCloseMidLoad) {
   for (int i = 0; i < 50; i++) small += Entry("s" + std::to_string(i));
   for (int i = 0; i < 5000; i++) big += Entry("name" + std::to_string(i));
   NESTEDLOCK *smallList = FunctionList(false, false, small, true), *bigList = FunctionList(true, true, big, true);
-  int baseline = ThreadsOfThisProcess(), tags = NeedKitProc<IntFn>("KitMemoryTagsOutstanding")();
-  auto startReader = NeedHostProc<ListsFn>("CreateThreadForReadFunctionsFromUserDatabase");
-  auto create = NeedHostProc<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
+  int baseline = ThreadsOfThisProcess(), tags = KitProc<IntFn>("KitMemoryTagsOutstanding")();
+  auto startReader = HostProc<ListsFn>("CreateThreadForReadFunctionsFromUserDatabase");
+  auto create = HostProc<int(__stdcall *)(HWND, NESTEDLOCK *, NESTEDLOCK *)>("CreatePutWordDialog");
   std::mt19937 random(20261207);
   for (int cycle = 0; cycle < 200; cycle++) {
     switch (random() % 6) {
@@ -387,7 +385,7 @@ TEST(LoadersInProductFolder, StartsAndStopsInAnyOrderAndCloseMidLoad) {
   ASSERT_EQ(Int("DestroyPutWordWindow")(), 1); // stops the keyword loader
   Int("TerminateThreadReadUserDatabaseOnClose")();
   EXPECT_EQ(ThreadsOfThisProcess(), baseline);
-  EXPECT_EQ(NeedKitProc<IntFn>("KitMemoryTagsOutstanding")(), tags); // every loader gave its path buffer back
+  EXPECT_EQ(KitProc<IntFn>("KitMemoryTagsOutstanding")(), tags); // every loader gave its path buffer back
   EXPECT_EQ(Int("IsThreadForPutWordDlgFromCDatabaseActive")(), 0);
   // Close while the reader is halfway through a big list.
   OpenPopupWith(kWords);

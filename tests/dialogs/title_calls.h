@@ -1,10 +1,11 @@
 // The title and About windows' exports as the tests call them, and the host
-// prepared for them: English, its main window up, the product folder set.
+// prepared for the product's windows: English, its main window up, the
+// product folder set; the fixture of the dialog tests.
 #pragma once
+#include <gtest/gtest.h>
 #include "host/box_watcher.h"
-#include "host/host.h"
+#include "host/dialog_driver.h"
 #include "host/journal.h"
-#include "host/main_window.h"
 #include <string>
 
 typedef HWND(__stdcall *CreateTitleFn)(HWND, int, int, int);
@@ -35,3 +36,16 @@ inline bool PrepareHostForProductWindows() {
   JournalClear();
   return AnsiCodePageKeepsEveryByte();
 }
+
+// Prepares the host; after each test nothing is left driven or watched and
+// the language is English again.
+class ProductWindows : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(PrepareHostForProductWindows()); }
+  void TearDown() override {
+    StopDrivingDialogs();
+    StopWatchingBoxes();
+    StopWatchingMenus();
+    HostSetLanguage(0);
+  }
+};

@@ -3,8 +3,7 @@
 // and every way it goes (the host, automatically, the user, with its owner).
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/dialog_driver.h"
-#include "host/fresh_library.h"
+#include "host/files.h"
 
 typedef int(__stdcall *BoxFn)(HWND, LPCSTR, LPCSTR, UINT);
 
@@ -12,10 +11,10 @@ static int g_afterDestroyCalls = 0;
 static HWND g_probed = 0;
 static void __stdcall CountAfterDestroy() { g_afterDestroyCalls++; }
 
-class TitleWindow : public ::testing::Test {
+class TitleWindow : public ProductWindows {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(PrepareHostForProductWindows());
+    ProductWindows::SetUp();
     main = HostMainWindow();
     SetCloseSetting(1);
     HostProc<SetFn>("SetHideOrvexStartHtml")(1);
@@ -25,7 +24,7 @@ protected:
     bitmapsBefore = BitmapsAlive();
   }
   void TearDown() override {
-    StopWatchingBoxes();
+    ProductWindows::TearDown();
     HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(nullptr);
     DestroyTitle();
     SetCloseSetting(1);

@@ -4,9 +4,6 @@
 // out answering 1.
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/dialog_driver.h"
-
-typedef int(__stdcall *OpenToolFn)(HWND, int, int, const char *);
 
 enum { kFolderEdit = 1033, kDescription = 1101, kDownload = 1014, kOpenFolder = 40020 };
 enum { kCommandEdit = 1096, kCopy = 1116, kCopyResult = 1154 };
@@ -15,18 +12,13 @@ static const char kAssemblerAddress[] = "https://downloads.toolchain.example/too
 static const char kDebuggerAddress[] = "https://downloads.toolchain.example/tools/TD32.zip";
 
 static int OpenTool(const char *name, const char *text, int identifyingControl, std::function<void(HWND)> action) {
-  DriveDialogs(identifyingControl, action);
-  int result = HostProc<OpenToolFn>(name)(HostMainWindow(), 0, 0, text);
-  EXPECT_EQ(StopDrivingDialogs(), 1) << name;
-  return result;
+  return OpenDriven(name, text, identifyingControl, action);
 }
 
-class ToolDialogs : public ::testing::Test {
+class ToolDialogs : public ProductWindows {
 protected:
-  void SetUp() override { ASSERT_TRUE(PrepareHostForProductWindows()); }
   void TearDown() override {
-    StopDrivingDialogs();
-    HostSetLanguage(0);
+    ProductWindows::TearDown();
     SetSuppress(0);
   }
   static void SetSuppress(int value) { KitProc<void(__stdcall *)(int)>("SetSuppressCopyClipBoardMessage")(value); }
@@ -94,16 +86,6 @@ struct ClipboardHolder {
   }
 };
 
-static std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(0)) return "(not opened)";
-  HANDLE data = GetClipboardData(CF_TEXT);
-  const char *bytes = data ? (const char *)GlobalLock(data) : 0;
-  if (bytes) text = bytes, GlobalUnlock(data);
-  CloseClipboard();
-  return text;
-}
-
 // Copy puts the command on the clipboard and says so; with the clipboard
 // held elsewhere it says that it failed, in the current language. Kitlib's
 // message switch is as it was before, from either start value.
@@ -118,7 +100,7 @@ TEST_F(ToolDialogs, CommandCopyAndItsMessageSwitch) {
   for (const auto &row : rows) {
     HostSetLanguage(row.language);
     SetSuppress(row.suppressed);
-    if (OpenClipboard(0)) EmptyClipboard(), CloseClipboard();
+    ClipboardText(true);
     std::string shown, result;
     {
       std::unique_ptr<ClipboardHolder> holder(row.held ? new ClipboardHolder : nullptr);
@@ -141,10 +123,7 @@ TEST_F(ToolDialogs, CommandCopyAndItsMessageSwitch) {
 TEST_F(ToolDialogs, EveryCloseAnswersOneAndHelp) {
   for (const char *name : {"OpenTasm32SiteDialog", "OpenTurboDebuggerSiteDialog", "OpenShowCmdOptionDialog"})
     for (int end : {IDOK, IDCANCEL, 1000, 0})
-      EXPECT_EQ(OpenTool(name, nullptr, IDOK, [end](HWND window) {
-                  if (end) PressButton(window, end);
-                  else PostMessageA(window, WM_CLOSE, 0, 0);
-                }), 1) << name << " " << end;
+      EXPECT_EQ(OpenTool(name, nullptr, IDOK, [end](HWND window) { PressButton(window, end); }), 1) << name << " " << end;
   JournalClear();
   OpenTool("OpenShowCmdOptionDialog", "x", kCommandEdit, [](HWND dialog) {
     PressButton(dialog, 40045);

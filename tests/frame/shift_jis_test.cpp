@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include "frame/shift_jis.h"
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <string>
 
 namespace {
@@ -53,10 +52,10 @@ TEST(ShiftJis, CharacterStartsLastSeparatorAndLastCharacter) {
 // the untitled-name test alike.
 TEST(ShiftJis, ExportsAgreeOnALoneLeadByte) {
   char *text = GuardedReadOnlyText("\x81:2");
-  EXPECT_EQ(NeedHostProc<char *(__stdcall *)(char *)>("FindKUGIRIMARK_FOR_SAME_NAME")(text), text + 1);
+  EXPECT_EQ(HostProc<char *(__stdcall *)(char *)>("FindKUGIRIMARK_FOR_SAME_NAME")(text), text + 1);
   FreeGuarded(text);
   char *path = GuardedReadOnlyText("\x81:2\\(Untitled)");
-  EXPECT_EQ(NeedHostProc<int(__stdcall *)(const char *)>("IsFileWithNoName")(path), -1);
+  EXPECT_EQ(HostProc<int(__stdcall *)(const char *)>("IsFileWithNoName")(path), -1);
   FreeGuarded(path);
 }
 

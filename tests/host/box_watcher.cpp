@@ -50,13 +50,6 @@ static UINT IconOf(HWND box) {
   return 0;
 }
 
-static std::string TextOf(HWND window) {
-  int length = GetWindowTextLengthA(window);
-  std::string text(length + 1, '\0');
-  text.resize(GetWindowTextA(window, &text[0], length + 1));
-  return text;
-}
-
 static int AnswerFor(HWND box) {
   int wanted = g_answers.empty() ? IDCANCEL : g_answers[std::min(g_nextAnswer, g_answers.size() - 1)];
   g_nextAnswer++;
@@ -67,15 +60,9 @@ static int AnswerFor(HWND box) {
 static void HandleBox(HWND box) {
   if (!IsMessageBox(box) || GetPropA(box, kSeenMark)) return;
   SetPropA(box, kSeenMark, (HANDLE)1);
-  SeenBox seen;
-  seen.text = TextOf(GetDlgItem(box, 0xFFFF));
-  seen.title = TextOf(box);
-  seen.owner = GetWindow(box, GW_OWNER);
-  seen.style = ButtonsOf(box) | IconOf(box);
-  seen.probe = g_probe ? g_probe() : 0;
-  g_seen.push_back(seen);
-  int answer = AnswerFor(box);
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(box, answer));
+  g_seen.push_back({ControlText(box, 0xFFFF), WindowText(box), GetWindow(box, GW_OWNER), ButtonsOf(box) | IconOf(box),
+                    g_probe ? g_probe() : 0});
+  PressButton(box, AnswerFor(box));
 }
 
 static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {

@@ -1,12 +1,19 @@
-// Drives the modal dialogs (not message boxes) that the test thread opens:
-// once a visible dialog holding a given control is up, the test's action is
-// called with it from inside the dialog's own message loop; the action reads
-// what it needs and ends the dialog (PressButton, or a message of its own).
+// Drives what the test thread opens modally, from a thread timer that runs
+// inside any modal loop of the thread: dialogs (not message boxes), each
+// handed once to the test's action, and popup menus, read item by item and
+// closed. Also closes whatever a call opened, for the hostile-input sweep.
 #pragma once
 #include <windows.h>
 #include <functional>
 #include <string>
+#include <vector>
+#include <gtest/gtest.h>
+#include "host/host.h"
+#include "host/main_window.h"
 
+// Once a visible dialog holding `identifyingControl` is up, `action` is
+// called with it from inside the dialog's own message loop; the action reads
+// what it needs and ends the dialog (PressButton, or a message of its own).
 // Past 30 s from the first driven dialog kind, every dialog of the thread is
 // cancelled and the test fails, so no test hangs.
 void DriveDialogs(int identifyingControl, std::function<void(HWND)> action);
@@ -15,12 +22,41 @@ void CancelEveryDialog();
 // Stops driving; returns how many dialogs were handed to the action.
 int StopDrivingDialogs();
 
-// Posts a click of button `id`, as the user's click reaches the dialog.
+// Drives the dialog holding `control` with `action` while `open` runs and
+// answers what `open` answered; the test fails unless exactly one dialog was
+// driven.
+template <class Open> auto DriveOne(int control, std::function<void(HWND)> action, Open open) -> decltype(open()) {
+  DriveDialogs(control, action);
+  auto answer = open();
+  EXPECT_EQ(StopDrivingDialogs(), 1) << "dialogs driven";
+  return answer;
+}
+// The same for the usual dialog export, called as (main window, 0, 0, last).
+template <class T> int OpenDriven(const char *name, T last, int control, std::function<void(HWND)> action) {
+  auto open = HostProc<int(__stdcall *)(HWND, int, int, T)>(name);
+  return DriveOne(control, action, [&] { return open(HostMainWindow(), 0, 0, last); });
+}
+
+// Posts a click of button `id`, as the user's click reaches the dialog; 0
+// closes the dialog as its close box does.
 void PressButton(HWND dialog, int id);
 // Sends the click and returns when the dialog has handled it (boxes and
 // dialogs it opens included), so an action can check what it did.
 void ClickNow(HWND dialog, int id);
+std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
+
+// A popup menu as the user was offered it: (id, text) per item, (0, "") for
+// a separator, and what the probe answered while it was open.
+struct SeenMenu {
+  std::vector<std::pair<UINT, std::string>> items;
+  int probe;
+};
+// While watching, every popup menu the thread tracks is read and closed;
+// `probe`, when given, is asked while each is open.
+void WatchMenus(int (*probe)() = nullptr);
+// Stops watching and returns the menus seen, in order.
+std::vector<SeenMenu> StopWatchingMenus();
 
 // Closes, for good, every window that the process opens from now on, from a
 // thread timer of the calling thread, so also inside the modal loop of a

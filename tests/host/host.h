@@ -10,11 +10,14 @@
 HMODULE HostLibrary();
 HMODULE KitLibrary();
 
-// The address of an export, or null. Tests use HOST_PROC to fail on a missing one.
+// The address of an export, or null.
 FARPROC HostFind(HMODULE module, const char *name);
-
-template <class F> F HostProc(const char *name) { return reinterpret_cast<F>(HostFind(HostLibrary(), name)); }
-template <class F> F KitProc(const char *name) { return reinterpret_cast<F>(HostFind(KitLibrary(), name)); }
+// The export or, when it is missing, a message and an abort: a test that
+// needs an export cannot go on without it.
+FARPROC NeedProc(HMODULE module, const char *name);
+template <class F> F ProcOf(HMODULE module, const char *name) { return reinterpret_cast<F>(NeedProc(module, name)); }
+template <class F> F HostProc(const char *name) { return ProcOf<F>(HostLibrary(), name); }
+template <class F> F KitProc(const char *name) { return ProcOf<F>(KitLibrary(), name); }
 
 // Sets the language flag that Kitlib's GetLanguage answers (stand-in export).
 void HostSetLanguage(int language);
@@ -28,7 +31,24 @@ std::string ToolPath(const char *name);
 // PAGE_NOACCESS page: any read past it crashes at once. Freed with FreeGuarded.
 char *GuardedCopy(const void *bytes, size_t length);
 char *GuardedText(const char *text); // copies the NUL too
+// Like GuardedText, but the copy is read-only: a write into it crashes.
+char *GuardedReadOnlyText(const char *text);
 void FreeGuarded(void *copy);
 
 // Lines of a text file, or empty when it cannot be read.
 std::vector<std::string> ReadLines(const std::string &path);
+
+// A new movable global block holding `text` (the caller frees it with
+// GlobalFree), as the host keeps its formatted lists, and the text of a
+// block ("(none)" for no block).
+HGLOBAL GlobalText(const std::string &text);
+std::string TextOfGlobal(HGLOBAL block);
+
+// The clipboard's text ("" for none, "(not opened)" when another window
+// holds it); `take` empties the clipboard as well.
+std::string ClipboardText(bool take = false);
+
+// Compares two sequences item by item; on a difference adds one failure
+// naming the first differing index and both items.
+void ExpectSameSequence(const std::vector<std::string> &expected, const std::vector<std::string> &actual,
+                        const char *what);

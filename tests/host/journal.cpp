@@ -6,7 +6,6 @@ std::vector<std::string> JournalLines() {
   auto count = KitProc<int(__stdcall *)()>("KitJournalCount");
   auto line = KitProc<int(__stdcall *)(int, char *, int)>("KitJournalLine");
   std::vector<std::string> lines;
-  if (!count || !line) return lines;
   for (int i = 0, n = count(); i < n; i++) {
     char text[2048];
     line(i, text, sizeof text);
@@ -15,15 +14,9 @@ std::vector<std::string> JournalLines() {
   return lines;
 }
 
-void JournalClear() {
-  auto clear = KitProc<void(__stdcall *)()>("KitJournalClear");
-  if (clear) clear();
-}
+void JournalClear() { KitProc<void(__stdcall *)()>("KitJournalClear")(); }
 
-void SetUrlAnswer(int answer) {
-  auto set = KitProc<void(__stdcall *)(int)>("KitSetUrlAnswer");
-  if (set) set(answer);
-}
+void SetUrlAnswer(int answer) { KitProc<void(__stdcall *)(int)>("KitSetUrlAnswer")(answer); }
 
 std::string JournalLine(const std::vector<std::string> &fields) {
   std::string line;

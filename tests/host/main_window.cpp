@@ -13,8 +13,7 @@ static void CreateMainWindow() {
                            GetModuleHandleA(0), 0);
   g_edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, g_main, (HMENU)101,
                            GetModuleHandleA(0), 0);
-  auto setMain = KitProc<void(__stdcall *)(HWND)>("KitSetMainWindow");
-  if (setMain) setMain(g_main);
+  KitProc<void(__stdcall *)(HWND)>("KitSetMainWindow")(g_main);
 }
 
 HWND HostMainWindow() {
@@ -35,14 +34,12 @@ void HostFocusAndCursorBeforeCall() {
 
 HINSTANCE HostMessageLibrary() {
   HostLibrary();
-  HMODULE module = GetModuleHandleA("orvexmsg.dll");
-  auto get = reinterpret_cast<HINSTANCE(__stdcall *)()>(HostFind(module, "GethInstOrvexmsg"));
-  return get ? get() : 0;
+  return ProcOf<HINSTANCE(__stdcall *)()>(GetModuleHandleA("orvexmsg.dll"), "GethInstOrvexmsg")();
 }
 
 std::string HostMessageText(int id, int language) {
-  auto load = KitProc<int(__stdcall *)(HINSTANCE, int, int, LPSTR, int)>("KitLoadText");
   char text[4096] = "";
-  if (load) load(HostMessageLibrary(), id, language, text, sizeof text);
+  KitProc<int(__stdcall *)(HINSTANCE, int, int, LPSTR, int)>("KitLoadText")(HostMessageLibrary(), id, language, text,
+                                                                           sizeof text);
   return text;
 }

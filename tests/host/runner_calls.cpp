@@ -2,8 +2,6 @@
 // and the parameter lists of the runner's tests.
 #include "host/runner_calls.h"
 #include "host/host.h"
-#include <fstream>
-#include <sstream>
 
 RunOutcome CallRunnerRaw(int argc, char **argv) {
   auto execute = HostProc<MYEXECUTEBYMYMAIN>("myExecuteByMyMain");
@@ -74,18 +72,9 @@ std::string Encoded(const std::string &path) {
 std::string EmitPath() { return ToolPath("emit"); }
 
 std::string TempFile(const char *name) {
-  char folder[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  std::string path = std::string(folder) + "orvex_runner_" + std::to_string(GetCurrentProcessId()) + "_" + name;
+  std::string path = TempFolder() + "\\orvex_runner_" + std::to_string(GetCurrentProcessId()) + "_" + name;
   DeleteFileA(path.c_str());
   return path;
-}
-
-std::string FileBytes(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 PROCESS_INFORMATION StartProgram(std::string line) {

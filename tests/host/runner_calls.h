@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "host/files.h"
+#include "host/host.h"
 #include "host/notifications.h"
 #include "runner/runner.h"
 
@@ -41,7 +43,6 @@ std::string Encoded(const std::string &path);
 std::string EmitPath();
 // A fresh path in the tests' own temporary folder (the file is removed).
 std::string TempFile(const char *name);
-std::string FileBytes(const std::string &path);
 bool ProcessRunning(DWORD processId);
 // Starts a command line without a window; the handles are the caller's to
 // close (all zero when it could not start).

@@ -3,7 +3,7 @@
 // states, and failure results for bad numbers, an empty table, positions past
 // the end and item texts longer than a menu text.
 #include "host/box_watcher.h"
-#include "host/fresh_library.h"
+#include "host/files.h"
 #include "host/sjis_fit.h"
 #include "menus/menu_calls.h"
 #include <string.h>
@@ -125,8 +125,8 @@ TEST_F(MenuBarTest, BadAddressesGiveTheFailureResult) {
 
   HMODULE fresh = LoadFreshLibrary();
   ASSERT_NE(fresh, nullptr);
-  auto modify = NeedProcOf<int(__stdcall *)(LPCSTR, int, int, int, UINT)>(fresh, "ModifyMenuStringInMenu");
-  auto insert = NeedProcOf<int(__stdcall *)(LPCSTR, int, int, int, int, int)>(fresh, "InsertItemsInMenu");
+  auto modify = ProcOf<int(__stdcall *)(LPCSTR, int, int, int, UINT)>(fresh, "ModifyMenuStringInMenu");
+  auto insert = ProcOf<int(__stdcall *)(LPCSTR, int, int, int, int, int)>(fresh, "InsertItemsInMenu");
   EXPECT_EQ(modify("x", 0, -1, -1, MF_BYPOSITION), 0); // not the bar's first menu
   EXPECT_EQ(HostReadMenuItem(GetMenu(window), 0).text, "&File");
   EXPECT_EQ(insert("x", 8, -1, 9, 32000, 0), -1);

@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include "host/dialog_driver.h"
-#include "host/fresh_library.h"
-#include "host/host.h"
+#include "host/files.h"
 #include "host/journal.h"
-#include "host/main_window.h"
 
 typedef int(__stdcall *OnHelpFn)(HWND, UINT, WPARAM, LPARAM);
 
@@ -93,12 +91,9 @@ TEST(HelpBeforeTheProductFolder, OpensNothing) {
       {"OpenNewBClibDialog", 40152, [&](FARPROC open) { ((int(__stdcall *)(HWND, int, int *, char **))open)(main, 0, &kind, names); }},
   };
   for (const auto &dialog : dialogs) {
-    DriveDialogs(dialog.control, [](HWND window) {
-      ClickNow(window, 40045);
-      PressButton(window, IDCANCEL);
-    });
-    dialog.open(GetProcAddress(fresh, dialog.name));
-    EXPECT_EQ(StopDrivingDialogs(), 1) << dialog.name;
+    SCOPED_TRACE(dialog.name);
+    DriveOne(dialog.control, [](HWND window) { ClickNow(window, 40045), PressButton(window, IDCANCEL); },
+             [&] { return dialog.open(GetProcAddress(fresh, dialog.name)), 0; });
   }
   // The completion popup's help button.
   ASSERT_EQ(((int(__stdcall *)(HWND, void *, void *))GetProcAddress(fresh, "CreatePutWordDialog"))(main, 0, 0), 1);

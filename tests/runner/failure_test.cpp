@@ -2,8 +2,6 @@
 // hostile vectors: each gives the documented notifications, starts nothing it
 // should not, and never crashes.
 #include <gtest/gtest.h>
-#include "host/host.h"
-#include "host/product_copy.h"
 #include "host/runner_calls.h"
 
 namespace {
@@ -64,7 +62,7 @@ TEST_F(Failure, ToolThatCannotStartEndsTheChain) {
   HANDLE alone = CreateFileA(results.c_str(), GENERIC_READ, 0, 0, OPEN_EXISTING, 0, 0);
   EXPECT_NE(alone, INVALID_HANDLE_VALUE) << "results file still open";
   CloseHandle(alone);
-  EXPECT_EQ(FileBytes(results), "M");
+  EXPECT_EQ(ReadFileText(results), "M");
   DeleteFileA(results.c_str());
   RunOutcome next = CallRunner({"T", Pipe({"s100", "oN"})});
   EXPECT_TRUE(FollowsTable(next.notes, Ran({"s100", "oN"}, {Text("N")})));

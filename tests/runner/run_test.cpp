@@ -3,9 +3,7 @@
 // file, file mode, quoted paths, the wait loop and the record returned.
 #include <gtest/gtest.h>
 #include <algorithm>
-#include "host/host.h"
 #include "host/runner_calls.h"
-#include "host/scratch_folder.h"
 
 namespace {
 
@@ -81,7 +79,7 @@ TEST_F(Chain, ResultsFileAndNotesKeepEveryByte) {
                                StepList('2', EmitPath(), {"eF\\0!"})});
   EXPECT_TRUE(FollowsTable(run.notes, Ran({main}, {Text(std::string("A\0B\0\0C\r\nD\n\r\0", 12))},
                                           {N(3), Text(Echo({"eF\\0!"})), Text(std::string("F\0!", 3)), N(4)})));
-  EXPECT_EQ(FileBytes(results), std::string("A\0B\0\0C\r\nD\n\r\0F\0!", 15));
+  EXPECT_EQ(ReadFileText(results), std::string("A\0B\0\0C\r\nD\n\r\0F\0!", 15));
   DeleteFileA(results.c_str());
 }
 
@@ -93,7 +91,7 @@ TEST_F(Chain, SixtyFourKilobytesByteForByte) {
   std::string pattern(65536, 0);
   for (size_t i = 0; i < pattern.size(); i++) pattern[i] = (char)(i & 0xFF);
   EXPECT_TRUE(FollowsTable(run.notes, Ran({"n65536"}, {Text(pattern)})));
-  EXPECT_TRUE(FileBytes(results) == pattern);
+  EXPECT_TRUE(ReadFileText(results) == pattern);
   DeleteFileA(results.c_str());
 }
 
@@ -133,8 +131,8 @@ TEST_F(Chain, FileModeRedirectsEachCommandToItsOwnFile) {
   EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ohello", ""})), N(2), N(15),
                                        Text(Echo({"oR", "oa", ""})), N(19), Text(Echo({"oR", "ob", ""})), N(29),
                                        N(0)}));
-  EXPECT_EQ(FileBytes(main), "hello");
-  EXPECT_EQ(FileBytes(step), "RaRb"); // each value of a repeated step adds to the step's file
+  EXPECT_EQ(ReadFileText(main), "hello");
+  EXPECT_EQ(ReadFileText(step), "RaRb"); // each value of a repeated step adds to the step's file
   DeleteFileA(main.c_str());
   DeleteFileA(step.c_str());
 }

@@ -14,7 +14,6 @@
 #include "host/host.h"
 #include "host/main_window.h"
 #include "host/sjis_fit.h"
-#include "host/text_checks.h"
 #include <algorithm>
 #include <climits>
 #include <stdio.h>

@@ -1,7 +1,6 @@
 // The compiler message keywords: the two keyword lists in both languages
 // (the five getters read the same table).
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -28,7 +27,7 @@ TEST(MessageKeywords, ListsInBothLanguages) {
   };
   const char *unreadable = reinterpret_cast<const char *>(16);
   for (const auto &c : cases) {
-    auto get = NeedHostProc<const char *(__stdcall *)(const char *text, int index, int language)>(c.list);
+    auto get = HostProc<const char *(__stdcall *)(const char *text, int index, int language)>(c.list);
     std::vector<std::string> entries;
     for (int index = 0; index < (int)c.entries.size(); index++) {
       const char *entry = get(unreadable, index, c.language);

@@ -1,9 +1,8 @@
 // The warning table on a fresh copy of the library per test, in English: the
 // rows walked by index, warning lines tested and switched, and the states the
 // host keeps between runs (by name, from switches, the snapshot).
-#include "host/fresh_library.h"
+#include "host/files.h"
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
@@ -28,7 +27,7 @@ static const int OFF_BY_DEFAULT[] = {8000, 8001, 8003, 8005, 8009, 8013, 8036, 8
 // The fresh copy the running test works on (test thread only).
 static HMODULE g_library = 0;
 
-template <class F> F Proc(const char *name) { return NeedProcOf<F>(g_library, name); }
+template <class F> F Proc(const char *name) { return ProcOf<F>(g_library, name); }
 
 // Row index of a warning code: ascending from W8000, W8088 missing.
 static int RowOf(int code) { return code - 8000 - (code > 8088 ? 1 : 0); }

@@ -3,10 +3,8 @@
 // holds the keyword database. The parent makes the folder and runs the copy
 // with the *InProductFolder tests (skipped in any other run); the copy writes
 // each database it needs beside itself.
-#include "host/box_watcher.h"
+#include "host/dialog_driver.h"
 #include "host/completion_recorder.h"
-#include "host/host.h"
-#include "host/main_window.h"
 #include "host/files.h"
 #include "frame/paths.h"
 #include <gtest/gtest.h>

@@ -13,15 +13,12 @@ typedef std::map<int, std::string> Lines;
 class AboutBox : public ProductWindows {
 protected:
   void SetUp() override {
-    ProductWindows::SetUp();
-    main = HostMainWindow();
     HostProc<VoidFn>("InitializeResourceFunction")();
-    bitmapsBefore = BitmapsAlive();
+    ProductWindows::SetUp();
   }
   void TearDown() override {
     ProductWindows::TearDown();
     KitProc<void(__stdcall *)(const char *)>("KitSetPCName")(nullptr);
-    EXPECT_EQ(BitmapsAlive(), bitmapsBefore) << "the About bitmap was left";
   }
   // Opens the box, reads its lines and ends it with `end` (OK by default).
   int Open(int version, int beta, Lines *lines, std::function<void(HWND)> end = nullptr) {
@@ -32,8 +29,6 @@ protected:
       else PressButton(dialog, IDOK);
     }, [&] { return HostProc<AboutFn>("OpenAboutDialog")(main, 0, version, beta); });
   }
-  HWND main = 0;
-  int bitmapsBefore = 0;
 };
 
 // Every line in both languages; the hundredths have no leading zero; a long

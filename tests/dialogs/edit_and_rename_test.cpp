@@ -3,7 +3,6 @@
 // what they leave in the host's list or path buffer, and the host callbacks
 // they make.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
 #include "host/files.h"
 #include <string.h>

@@ -3,7 +3,6 @@
 // product folder set; the fixture of the dialog tests.
 #pragma once
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
 #include "host/journal.h"
 #include <string>
@@ -37,15 +36,22 @@ inline bool PrepareHostForProductWindows() {
   return AnsiCodePageKeepsEveryByte();
 }
 
-// Prepares the host; after each test nothing is left driven or watched and
-// the language is English again.
+// Prepares the host; after each test nothing is left driven or watched, no
+// bitmap of Kitlib's is left and the language is English again.
 class ProductWindows : public ::testing::Test {
 protected:
-  void SetUp() override { ASSERT_TRUE(PrepareHostForProductWindows()); }
+  void SetUp() override {
+    ASSERT_TRUE(PrepareHostForProductWindows());
+    main = HostMainWindow();
+    bitmapsBefore = BitmapsAlive();
+  }
   void TearDown() override {
     StopDrivingDialogs();
     StopWatchingBoxes();
     StopWatchingMenus();
     HostSetLanguage(0);
+    EXPECT_EQ(BitmapsAlive(), bitmapsBefore) << "a bitmap was left";
   }
+  HWND main = 0;
+  int bitmapsBefore = 0;
 };

@@ -4,6 +4,7 @@
 // out answering 1.
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
+#include <thread>
 
 enum { kFolderEdit = 1033, kDescription = 1101, kDownload = 1014, kOpenFolder = 40020 };
 enum { kCommandEdit = 1096, kCopy = 1116, kCopyResult = 1154 };
@@ -65,24 +66,17 @@ TEST_F(ToolDialogs, SiteDialogSpeaksOfItsOwnTool) {
 // the dialog's copy cannot have it.
 struct ClipboardHolder {
   HANDLE ready = CreateEventA(0, TRUE, FALSE, 0), release = CreateEventA(0, TRUE, FALSE, 0);
-  HANDLE thread = CreateThread(0, 0, Hold, this, 0, 0);
+  std::thread holder{[this] {
+    BOOL opened = OpenClipboard(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0));
+    SetEvent(ready);
+    WaitForSingleObject(release, 10000);
+    if (opened) CloseClipboard();
+  }}; // its window goes with the thread
   ClipboardHolder() { WaitForSingleObject(ready, 5000); }
   ~ClipboardHolder() {
     SetEvent(release);
-    WaitForSingleObject(thread, 5000);
-    CloseHandle(thread);
-    CloseHandle(ready);
-    CloseHandle(release);
-  }
-  static DWORD WINAPI Hold(LPVOID self) {
-    ClipboardHolder *holder = (ClipboardHolder *)self;
-    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
-    BOOL opened = OpenClipboard(window);
-    SetEvent(holder->ready);
-    WaitForSingleObject(holder->release, 10000);
-    if (opened) CloseClipboard();
-    DestroyWindow(window);
-    return 0;
+    holder.join();
+    CloseHandle(ready), CloseHandle(release);
   }
 };
 

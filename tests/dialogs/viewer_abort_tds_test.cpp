@@ -4,7 +4,6 @@
 // the platform disables, and Delete emptying the output folders into the
 // recycle bin but never a drive root, the Windows folder or an empty name.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
 #include "host/files.h"
 #include "host/journal.h"

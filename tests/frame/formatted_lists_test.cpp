@@ -3,9 +3,7 @@
 // from real list boxes, combo boxes and edit fields; the wrong-kind boxes of
 // the disk check in both languages.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
-#include "host/host.h"
-#include "host/main_window.h"
+#include "host/dialog_driver.h"
 #include "host/files.h"
 #include <string.h>
 

@@ -3,9 +3,7 @@
 // the box is up, and focus, cursor and flag restored afterwards.
 #include <gtest/gtest.h>
 #include <functional>
-#include "host/box_watcher.h"
-#include "host/host.h"
-#include "host/main_window.h"
+#include "host/dialog_driver.h"
 #include "host/sjis_fit.h"
 
 typedef int(__stdcall *OsErrorBoxFn)(HWND, LPCSTR, HINSTANCE, int, int);

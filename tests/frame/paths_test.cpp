@@ -2,8 +2,7 @@
 // names, display texts, files on disk, the existence checks with their boxes
 // (answered by the box watcher) and dialog conveniences. A scratch folder
 // with a blank in its name holds files.
-#include "host/box_watcher.h"
-#include "host/host.h"
+#include "host/dialog_driver.h"
 #include "host/files.h"
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,8 @@
-// Drives what the test thread opens modally, from a thread timer that runs
-// inside any modal loop of the thread: dialogs (not message boxes), each
-// handed once to the test's action, and popup menus, read item by item and
-// closed. Also closes whatever a call opened, for the hostile-input sweep.
+// The test host's eye on what the test thread opens modally, from a thread
+// timer that runs inside any modal loop of the thread: message boxes, read
+// off the screen and answered; dialogs, each handed once to the test's
+// action; popup menus, read item by item and closed. Also closes whatever a
+// call opened, for the hostile-input sweep.
 #pragma once
 #include <windows.h>
 #include <functional>
@@ -10,6 +11,28 @@
 #include <gtest/gtest.h>
 #include "host/host.h"
 #include "host/main_window.h"
+
+// A message box as the user saw it.
+struct SeenBox {
+  std::string text;  // the message, read back from the box's text control
+  std::string title; // the caption
+  HWND owner;        // the box's owner window, 0 for none
+  UINT style;        // buttons and icon (MB_...), rebuilt from its controls
+  int probe;         // what the probe answered while the box was up
+};
+
+// Starts watching the calling thread's boxes. The n-th box is answered with
+// answers[n] (the last answer repeats; a button the box lacks is replaced by
+// its Cancel, else its OK). `probe`, when given, is asked while each box is up.
+// After 30 s every box and dialog of the thread is cancelled.
+void WatchBoxes(const std::vector<int> &answers, int (*probe)() = nullptr);
+// Stops watching and returns the boxes seen, in order.
+std::vector<SeenBox> StopWatchingBoxes();
+
+// True when the ANSI code page gives back every byte 1..255 unchanged after a
+// round trip through UTF-16. Box texts reach the screen through that
+// conversion; when it holds, the text read back equals the bytes passed.
+bool AnsiCodePageKeepsEveryByte();
 
 // Once a visible dialog holding `identifyingControl` is up, `action` is
 // called with it from inside the dialog's own message loop; the action reads
@@ -62,7 +85,7 @@ std::vector<SeenMenu> StopWatchingMenus();
 // thread timer of the calling thread, so also inside the modal loop of a
 // dialog, a box or a menu: a new dialog is sent IDCANCEL and WM_CLOSE, any
 // other new window WM_CLOSE, and an open menu ends. Only visible windows and
-// dialogs count; message boxes are left to the box watcher.
+// dialogs count; message boxes are left to WatchBoxes.
 void StartClosingNewWindows();
 // After a call: destroys the new windows of the calling thread that are still
 // there (a modeless window may ignore both messages) and asks those of other

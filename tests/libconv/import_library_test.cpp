@@ -3,7 +3,6 @@
 // boxes it asks and warns with, a source folder that refuses new files, and
 // the arguments it refuses without showing itself.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
 #include "host/files.h"
 #include <string.h>

@@ -2,7 +2,7 @@
 // while keeping shortcuts and popups, the shortcut search, enabling and
 // states, and failure results for bad numbers, an empty table, positions past
 // the end and item texts longer than a menu text.
-#include "host/box_watcher.h"
+#include "host/dialog_driver.h"
 #include "host/files.h"
 #include "host/sjis_fit.h"
 #include "menus/menu_calls.h"

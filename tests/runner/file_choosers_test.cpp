@@ -3,7 +3,6 @@
 // leaves in the caller's 520-byte buffer, the single-kind check that opens
 // the dialog again, and the host callbacks they make.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
 #include "host/files.h"
 #include <commdlg.h>

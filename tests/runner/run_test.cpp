@@ -64,6 +64,11 @@ TEST_F(Chain, KeywordDetector) {
       {"oEError:", {Text("EError:")}},
       {"oError", {Text("Error")}}, // output ending right after the keyword
       {"oErr\\0or", {Text(std::string("Err\0or", 6))}}, // a zero byte resets a keyword
+      // Leaving the summary's suffix starts it over for the next "Error";
+      // while a code is pending no keyword starts.
+      {"oError\\sx\\nError\\smessages:\\s\\s\\s\\sNone",
+       {Text("Error "), N(7, 100), Text("x\nError messages:    None")}},
+      {"oErrorFatal", {Text("Error"), N(7, 100), Text("Fatal")}},
   };
   for (const Row &row : rows) {
     RunOutcome run = CallRunner({"T", Pipe({row.argument})});
@@ -196,23 +201,6 @@ TEST_F(Chain, RunnerCalledFromAnotherProcess) {
   CloseHandle(started.hProcess);
   CloseHandle(started.hThread);
   EXPECT_TRUE(FollowsTable(RecorderNotes(), Ran({"ohi"}, {Text("hi")}, {N(3), Text(Echo({"oF"})), Text("F"), N(4)})));
-}
-
-// Two rules of the detector that only malformed runs of keywords show:
-// leaving the summary's suffix starts it over for the next "Error", and while
-// a code is pending no keyword starts.
-TEST_F(Chain, KeywordDetectorStartsOver) {
-  struct Row {
-    std::string argument;
-    std::vector<Expected> output;
-  } rows[] = {
-      {"oError\\sx\\nError\\smessages:\\s\\s\\s\\sNone", {Text("Error "), N(7, 100), Text("x\nError messages:    None")}},
-      {"oErrorFatal", {Text("Error"), N(7, 100), Text("Fatal")}},
-  };
-  for (const Row &row : rows) {
-    RunOutcome run = CallRunner({"T", Pipe({row.argument})});
-    EXPECT_TRUE(FollowsTable(run.notes, Ran({row.argument}, row.output))) << row.argument;
-  }
 }
 
 // A host may start its next command from its handler of the closing 0 (run

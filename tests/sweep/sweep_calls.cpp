@@ -8,11 +8,8 @@
 // written past what was given crashes at once. The box watcher answers
 // message boxes, the closer closes dialogs, popups and menus, and what a call
 // changes for every later call is put back after it.
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
 #include "host/export_lists.h"
-#include "host/host.h"
-#include "host/main_window.h"
 #include "host/sjis_fit.h"
 #include <algorithm>
 #include <climits>

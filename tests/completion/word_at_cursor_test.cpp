@@ -50,12 +50,7 @@ TEST(WordToComplete, CaretOutsideTheLineTouchesNothing) {
 }
 
 TEST(WordAtCursor, WholeWordUnderTheCaret) {
-  static const struct {
-    const char *line;
-    int column;
-    const char *word;
-    int moved, toRight;
-  } rows[] = {
+  static const struct { const char *line; int column; const char *word; int moved, toRight; } rows[] = {
       {"foo", 3, "foo", 0, 0},        // inside: left part and right part
       {"x = bar;", 5, "bar", 0, 1},   // a word starts at the caret
       {"x =   bar", 4, "bar", 3, 1},  // blanks skipped up to the word

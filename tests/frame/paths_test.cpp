@@ -75,10 +75,7 @@ TEST_F(BaseFolder, TheBaseFolderStandsInForAMissingBase) {
 
 TEST(SourceNames, ClassificationByFlagAndExtension) {
   auto classify = HostProc<int(__stdcall *)(const char *name, int flags)>("IsFileEffectiveSourceFile");
-  static const struct {
-    const char *name;
-    int flags, expected;
-  } cases[] = {
+  static const struct { const char *name; int flags, expected; } cases[] = {
       {"a.cpp", 2, 0x20},  {"a.rc", 2, 0x200},  {"a.rc", 0x10, 0x100}, {"a.hpp", 0x80, 0x200},
       {"a.asm", 0x40, 0x10}, {"a.rc", 4, 0},     {"x\\Main.Cpp", 8, 0x20}, {"a.c", 0x41, 0},
       {"a.cc", 2, 0},      {"a.c.bak", 2, 0},   {"dir.c\\file", 2, 0},
@@ -119,9 +116,7 @@ TEST(SourceNames, WithoutExtensionAndBackAgain) {
 
 TEST(SourceNames, CompilerReadableNames) {
   auto convert = HostProc<InPlace>("ConvertJapaneseNameToRandomAscciName");
-  static const struct {
-    const char *name, *expected;
-  } cases[] = {
+  static const struct { const char *name, *expected; } cases[] = {
       {"\x82\xa0.c", "AE.c"},               // 0x82: 130 % 26 = 0; 0xA0: 160 % 26 = 4
       {"\x83\x5c.c", "BO.c"},               // the trail byte 0x5C is mapped, not left a backslash
       {"\x83\x41 b.c", "BAb.c"},            // ア: a trail byte below 128 stays, as hosts saved it
@@ -143,10 +138,7 @@ TEST(SourceNames, UntitledNames) {
   const char english[] = "(Untitled)", japanese[] = "(\x96\xb3\x91\xe8)";
   EXPECT_EQ(Text(noName(0)), english);
   EXPECT_EQ(Text(noName(1)), japanese);
-  static const struct {
-    const char *name;
-    int expected;
-  } cases[] = {
+  static const struct { const char *name; int expected; } cases[] = {
       {"(Untitled):2", -1}, {"D:\\(\x96\xb3\x91\xe8)", 1}, {"(untitled)", 0}, {"(Untitled)x", 0}, {":", 0},
   };
   for (const auto &c : cases) {
@@ -179,10 +171,7 @@ static std::string Lines(int count) {
 TEST(DisplayText, ShortStringAndLineNumber) {
   auto shorten = HostProc<int(__stdcall *)(char *text, int *length)>("GetShortStringIfLonger");
   std::string a250(250, 'a'), a251(251, 'a');
-  const struct {
-    std::string text, expected;
-    int length, answer;
-  } cases[] = {
+  const struct { std::string text, expected; int length, answer; } cases[] = {
       {std::string(255, 'a'), std::string(255, 'a'), 255, 0},
       {Lines(12), Lines(11), (int)Lines(11).size(), 0},
       {Lines(11) + "\r\n\r\n\n12", Lines(11), (int)Lines(11).size(), 0},
@@ -236,11 +225,7 @@ static const char kUtf8[] = "a\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x82\xbd\r
 
 TEST_F(BaseFolder, ProjectFileInEachEncoding) {
   auto open = HostProc<ProjectFile>("OpenReadOnlyFileForProject");
-  const struct {
-    std::string bytes;
-    int convert, encoding;
-    std::string expected;
-  } cases[] = {
+  const struct { std::string bytes; int convert, encoding; std::string expected; } cases[] = {
       {kUtf8, 1, 1, SJIS_TEXT},
       {kUtf8, 0, -7, kUtf8},
       {"", 1, -7, ""},
@@ -331,11 +316,7 @@ TEST(DialogConveniences, ChecksTabsAndTexts) {
   RECT area;
   GetClientRect(box, &area);
   int outside = area.right + 10;
-  const struct {
-    const char *function;
-    HWND dialog;
-    int id, position, expected;
-  } cases[] = {
+  const struct { const char *function; HWND dialog; int id, position, expected; } cases[] = {
       {"SetTab", window, 100, 0, outside},          {"SetListTabs", box, 0, 40, 40},
       {"SetListTabsOutsideRect", window, 100, 40, outside}, {"SetListTabsOutsideRect", box, 0, 500, 500},
   };
@@ -354,9 +335,7 @@ TEST_F(BaseFolder, RelativeBasesResolveFromTheCurrentFolder) {
   ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
   GetCurrentDirectoryA(MAX_PATH, current);
   std::string here = current, drive = here.substr(0, 2);
-  const struct {
-    std::string relative, base, expected;
-  } rows[] = {
+  const struct { std::string relative, base, expected; } rows[] = {
       {"x.c", "relative\\dir", here + "\\relative\\dir\\x.c"},
       {"\\x.c", "relative", drive + "\\x.c"},
       {drive + "foo.c", "D:\\work", here + "\\foo.c"},

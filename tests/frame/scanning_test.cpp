@@ -137,10 +137,7 @@ TEST(Scanning, Cases) {
 }
 
 TEST(Scanning, KeywordAtAPlace) {
-  static const struct {
-    const char *function, *text;
-    int position, expected, movedTo;
-  } cases[] = {
+  static const struct { const char *function, *text; int position, expected, movedTo; } cases[] = {
       {"IsDefine", "#define X", 0, 1, 6},     // followed by a blank: moved to the final e
       {"IsDefine", "#defineX", 0, 1, 0},      // followed by a letter: stays
       {"IsDefine", "a#define X", 1, 0, 1},    // preceded by a letter
@@ -168,11 +165,7 @@ TEST(Scanning, KeywordAtAPlace) {
 // The item after a word: on the word's own line, the line left as it was,
 // at most 519 bytes cut on a whole character.
 TEST(Scanning, ItemAfterAWord) {
-  static const struct {
-    const char *line;
-    int expected;
-    const char *item;
-  } cases[] = {
+  static const struct { const char *line; int expected; const char *item; } cases[] = {
       {"#define  FOO 1\r\nx", 1, "FOO"}, {"#define FOO\rBAR", 1, "FOO"}, {"#define", 0, ""},
       {"#define\rFOO", 0, ""},           // a lone CR after the word
       {"#define \r\nFOO", 0, ""},        // nothing on the word's line

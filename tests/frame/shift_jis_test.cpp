@@ -12,10 +12,7 @@ namespace {
 
 // `starts` marks each byte: 'c' where a character starts, '-' for the second
 // byte of a two-byte character. Offsets are -1 for none.
-const struct {
-  const char *text, *starts;
-  int lastSeparator, lastCharacter;
-} kRows[] = {
+const struct { const char *text, *starts; int lastSeparator, lastCharacter; } kRows[] = {
     {"", "", -1, -1},
     {"a/b\\c", "ccccc", 3, 4},
     {"\x83\x5c\\", "c-c", 2, 2},            // ソ then a real backslash

@@ -64,11 +64,7 @@ TEST_F(MenuBarTest, RewritesKeepShortcutsTailsAndPopups) {
 }
 
 TEST_F(MenuBarTest, ShortcutsFindTheirCommands) {
-  static const struct {
-    const char *key;
-    bool withMask;
-    int wanted, id;
-  } kSearches[] = {
+  static const struct { const char *key; bool withMask; int wanted, id; } kSearches[] = {
       {"o", false, 0, 40002},  {"o", true, 1, 40002},  {"o", true, 3, 0},
       {"O ", false, 0, 40002}, {"Op", false, 0, 0},    {"back space", false, 0, 40012},
       {"X", true, 2, 40009},   {"F5", true, 5, 40005}, {"", false, 0, 0},

@@ -49,10 +49,7 @@ TEST_F(Chain, ChainsRunInOrderWithTheirCodes) {
 // Each row: what the tool writes and what follows its echo. The echo itself
 // holds the keyword too but never passes the detector.
 TEST_F(Chain, KeywordDetector) {
-  struct Row {
-    std::string argument;
-    std::vector<Expected> output;
-  } rows[] = {
+  struct Row { std::string argument; std::vector<Expected> output; } rows[] = {
       {"oError\\smessages:\\s\\s\\s\\sNone\\n", {Text("Error messages:    None\n")}}, // the summary line
       {"oError\\sE2209", {Text("Error "), N(7, 100), Text("E2209")}},
       {"o[ERROR]", {Text("[ERRO"), N(7, 101), Text("R]")}},

@@ -19,10 +19,7 @@
 enum KindClass { K_INT, K_TEXT, K_POS, K_POSPTR, K_EDIT, K_BUFFER, K_SIZE, K_OUT, K_WINDOW, K_CALLBACK, K_RECORD,
                  K_ARGV, K_HANDLE };
 // Each kind's word in the lists and the names of its hostile values.
-static const struct {
-  const char *word;
-  std::vector<const char *> hostile;
-} kKinds[] = {
+static const struct { const char *word; std::vector<const char *> hostile; } kKinds[] = {
     {"int", {"0", "-1", "7", "1000", "INT_MAX", "INT_MIN"}},
     {"text", {"null", "empty", "600 bytes", "ending in a lone lead byte", "600 bytes, read-only"}},
     {"pos", {"null", "at the text's start", "at the text's end"}},
@@ -273,10 +270,7 @@ static void ForgetUserLists() {
   HostProc<int(__stdcall *)()>("TerminateThreadReadUserDatabaseOnClose")();
   HostProc<void *(__stdcall *)(void *, void *)>("SetPointerOfFunctionListHandleForPutWordDialog")(0, 0);
 }
-static const struct {
-  const char *name;
-  void (*restore)();
-} kRestores[] = {
+static const struct { const char *name; void (*restore)(); } kRestores[] = {
     {"SethInstOrvexdll", RestoreInstance},
     {"SetVkeyForKillBccProccess", RestoreKillKey},
     {"SetChangeFocusDisabled", RestoreFocusFlag},

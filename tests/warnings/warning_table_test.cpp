@@ -238,10 +238,7 @@ TEST_F(WarningTable, Snapshot) {
 // The key that opens a warning line names its warning, not a key quoted in
 // the message text; a key that runs on into other text opens nothing.
 TEST_F(WarningTable, TheKeyOpeningTheLineNamesTheWarning) {
-  static const struct {
-    int language;
-    const char *line, *result;
-  } rows[] = {
+  static const struct { int language; const char *line, *result; } rows[] = {
       {0, "Warning W8080 x.c 1: 'Warning W8000' declared but never used", "-w-8080"},
       {1, JAPANESE_WARNING " W8080\tx.c 1: '" JAPANESE_WARNING " W8000'", "-w-8080"},
       {0, "Warning W80801 'Warning W8000'", "-w-8000"},

@@ -3,12 +3,10 @@
 // once. Boxes are found first by a CBT hook at their activation; the timer
 // is the safety net, so a box that was somehow missed cannot hang the test.
 // Past the time limit every dialog and box of the thread is cancelled, so no
-// test hangs. The closer uses a timer of its own to close whatever a call
-// opened.
+// test hangs.
 #include "host/dialog_driver.h"
 #include <algorithm>
 #include <string.h>
-#include <set>
 
 static const char kHandledMark[] = "HostDialogDriverHandled";
 static const DWORD kTimeLimit = 30000;
@@ -213,48 +211,3 @@ std::string WindowText(HWND window) {
 }
 
 std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
-
-// The windows that existed when closing began; written once by the thread
-// that called StartClosingNewWindows, whose timer reads it.
-static std::set<HWND> g_known;
-
-// Top-level windows of this process; with `fresh`, only the new ones the
-// user would see and new dialogs, message boxes excluded.
-static std::vector<HWND> ProcessWindows(bool fresh) {
-  std::pair<std::vector<HWND>, bool> found = {{}, fresh};
-  EnumWindows([](HWND window, LPARAM found) {
-    auto &list = *(std::pair<std::vector<HWND>, bool> *)found;
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    bool dialog = HasClass(window, "#32770");
-    if (process == GetCurrentProcessId() &&
-        (!list.second || (!g_known.count(window) && (IsWindowVisible(window) || dialog) &&
-                          !(dialog && GetDlgItem(window, 0xFFFF)))))
-      list.first.push_back(window);
-    return TRUE;
-  }, (LPARAM)&found);
-  return found.first;
-}
-
-static void CALLBACK CloseNewOnes(HWND, UINT, UINT_PTR, DWORD) {
-  EndMenu();
-  for (HWND window : ProcessWindows(true)) {
-    if (HasClass(window, "#32770")) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    PostMessageA(window, WM_CLOSE, 0, 0);
-  }
-}
-
-void StartClosingNewWindows() {
-  std::vector<HWND> windows = ProcessWindows(false);
-  g_known.insert(windows.begin(), windows.end());
-  SetTimer(0, 0, 100, CloseNewOnes);
-}
-
-int CloseLeftoverWindows() {
-  std::vector<HWND> left = ProcessWindows(true);
-  for (HWND window : left) {
-    if (GetWindowThreadProcessId(window, 0) == GetCurrentThreadId()) DestroyWindow(window);
-    else PostMessageA(window, WM_CLOSE, 0, 0);
-  }
-  return (int)left.size();
-}

@@ -1,8 +1,7 @@
 // The test host's eye on what the test thread opens modally, from a thread
 // timer that runs inside any modal loop of the thread: message boxes, read
 // off the screen and answered; dialogs, each handed once to the test's
-// action; popup menus, read item by item and closed. Also closes whatever a
-// call opened, for the hostile-input sweep.
+// action; popup menus, read item by item and closed.
 #pragma once
 #include <windows.h>
 #include <functional>
@@ -80,14 +79,3 @@ struct SeenMenu {
 void WatchMenus(int (*probe)() = nullptr);
 // Stops watching and returns the menus seen, in order.
 std::vector<SeenMenu> StopWatchingMenus();
-
-// Closes, for good, every window that the process opens from now on, from a
-// thread timer of the calling thread, so also inside the modal loop of a
-// dialog, a box or a menu: a new dialog is sent IDCANCEL and WM_CLOSE, any
-// other new window WM_CLOSE, and an open menu ends. Only visible windows and
-// dialogs count; message boxes are left to WatchBoxes.
-void StartClosingNewWindows();
-// After a call: destroys the new windows of the calling thread that are still
-// there (a modeless window may ignore both messages) and asks those of other
-// threads to close. Answers how many there were.
-int CloseLeftoverWindows();

@@ -74,10 +74,6 @@ HWND HostBuildMenuBar() {
   return window;
 }
 
-void HostAddSystemItem() {
-  InsertMenuA(GetMenu(HostMainWindow()), 0, MF_BYPOSITION | MF_POPUP | MF_STRING, (UINT_PTR)CreatePopupMenu(), "");
-}
-
 HostMenuItem HostReadMenuItem(HMENU menu, int position) {
   char text[1024] = "";
   MENUITEMINFOA info = {};

@@ -6,13 +6,14 @@
 // which call did it. Texts, buffers, records and words are made fresh for
 // every call and end right before a PAGE_NOACCESS page: one byte read or
 // written past what was given crashes at once. The box watcher answers
-// message boxes, the closer closes dialogs, popups and menus, and what a call
-// changes for every later call is put back after it.
+// message boxes, the closer below closes dialogs, popups and menus, and what
+// a call changes for every later call is put back after it.
 #include "host/dialog_driver.h"
 #include "host/export_lists.h"
 #include "host/sjis_fit.h"
 #include <algorithm>
 #include <climits>
+#include <set>
 #include <stdio.h>
 #include <string.h>
 
@@ -303,6 +304,53 @@ static void Call(const Export &swept, const Targets &targets, int varied, int va
   }
 }
 
+// The closer: a thread timer, which runs inside the modal loop of a dialog, a
+// box or a menu, closes for good every window that the process opens once
+// the sweep began: a new dialog is sent IDCANCEL and WM_CLOSE, any other new
+// window WM_CLOSE, and an open menu ends. Only visible windows and dialogs
+// count; message boxes are left to WatchBoxes. After each call the new
+// windows of this thread still there are destroyed (a modeless window may
+// ignore both messages) and those of other threads are asked to close.
+static std::set<HWND> g_known; // the windows before the sweep: written once, then read by the timer
+
+static bool IsDialog(HWND window) {
+  char name[16];
+  return GetClassNameA(window, name, sizeof name) && strcmp(name, "#32770") == 0;
+}
+
+// Top-level windows of this process; with `fresh`, only the new ones the
+// user would see and new dialogs, message boxes excluded.
+static std::vector<HWND> ProcessWindows(bool fresh) {
+  std::pair<std::vector<HWND>, bool> found = {{}, fresh};
+  EnumWindows([](HWND window, LPARAM found) {
+    auto &list = *(std::pair<std::vector<HWND>, bool> *)found;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    bool dialog = IsDialog(window);
+    if (process == GetCurrentProcessId() &&
+        (!list.second || (!g_known.count(window) && (IsWindowVisible(window) || dialog) &&
+                          !(dialog && GetDlgItem(window, 0xFFFF)))))
+      list.first.push_back(window);
+    return TRUE;
+  }, (LPARAM)&found);
+  return found.first;
+}
+
+static void CALLBACK CloseNewWindows(HWND, UINT, UINT_PTR, DWORD) {
+  EndMenu();
+  for (HWND window : ProcessWindows(true)) {
+    if (IsDialog(window)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+}
+
+static void CloseLeftoverWindows() {
+  for (HWND window : ProcessWindows(true)) {
+    if (GetWindowThreadProcessId(window, 0) == GetCurrentThreadId()) DestroyWindow(window);
+    else PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+}
+
 int RunSweepChild(size_t from, const char *logPath) {
   g_log = CreateFileA(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, 0, OPEN_ALWAYS, 0, 0);
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
@@ -315,7 +363,8 @@ int RunSweepChild(size_t from, const char *logPath) {
   g_libraryInstance = HostProc<HINSTANCE(__stdcall *)()>("GethInstOrvexdll")();
   Targets targets = MakeTargets();
   WatchBoxes({IDCANCEL});
-  StartClosingNewWindows();
+  for (HWND window : ProcessWindows(false)) g_known.insert(window);
+  SetTimer(0, 0, 100, CloseNewWindows);
   size_t number = 0;
   for (const Export &swept : exports)
     for (int language = 0; language < 2; language++)

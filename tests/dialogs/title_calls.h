@@ -4,7 +4,6 @@
 #pragma once
 #include <gtest/gtest.h>
 #include "host/dialog_driver.h"
-#include "host/journal.h"
 #include <string>
 
 typedef HWND(__stdcall *CreateTitleFn)(HWND, int, int, int);

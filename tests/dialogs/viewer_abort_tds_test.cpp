@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include "host/dialog_driver.h"
 #include "host/files.h"
-#include "host/journal.h"
 #include <string.h>
 
 typedef void *(__stdcall *SetterFn)(void *);

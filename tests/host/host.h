@@ -38,6 +38,18 @@ void FreeGuarded(void *copy);
 // Lines of a text file, or empty when it cannot be read.
 std::vector<std::string> ReadLines(const std::string &path);
 
+// The tests' lists of exports (tests/exports/*.txt), one export a line:
+// "Name count kinds...". The export test checks them against the def file,
+// the sweep calls what they list, the settings test finds its cells there.
+struct ListedExport {
+  std::string name;
+  int count;
+  std::vector<std::string> kinds;
+};
+// The lines of the files that `pattern` finds (a folder and "*.txt" or a
+// file name), files in name order, comments and blank lines left out.
+std::vector<ListedExport> ListedExports(const std::string &pattern);
+
 // A new movable global block holding `text` (the caller frees it with
 // GlobalFree), as the host keeps its formatted lists, and the text of a
 // block ("(none)" for no block).

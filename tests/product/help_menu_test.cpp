@@ -5,7 +5,6 @@
 #include <functional>
 #include "host/dialog_driver.h"
 #include "host/files.h"
-#include "host/journal.h"
 
 typedef int(__stdcall *OnHelpFn)(HWND, UINT, WPARAM, LPARAM);
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include "host/dialog_driver.h"
 #include "host/files.h"
-#include "host/journal.h"
 #include <algorithm>
 
 typedef char *(__stdcall *TextFn)(void);

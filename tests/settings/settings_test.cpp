@@ -2,7 +2,6 @@
 // and build modes with nothing reached from outside them, and the cells with
 // behaviour of their own.
 #include <gtest/gtest.h>
-#include "host/export_lists.h"
 #include "host/host.h"
 #include <algorithm>
 #include <climits>

@@ -2,7 +2,7 @@
 // blanks belong to a name), the translated multibyte names, letter case and
 // blanks, and opening the help file (journalled by the Kitlib stand-in).
 #include "host/host.h"
-#include "host/journal.h"
+#include "host/main_window.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

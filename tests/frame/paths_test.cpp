@@ -6,17 +6,12 @@
 #include "host/files.h"
 #include <gtest/gtest.h>
 #include <string>
+
 typedef char *(__stdcall *PathToPath)(const char *path);
 typedef char *(__stdcall *NoArgText)(void);
 typedef int(__stdcall *NoArgInt)(void);
 typedef char *(__stdcall *NormalFromRelative)(char *target, const char *relative, const char *base);
-typedef char *(__stdcall *RelativeFromNormal)(const char *path, const char *base);
-typedef char *(__stdcall *WithoutExtension)(char *path, int nameOnly, char **dot, char *removed);
 typedef char *(__stdcall *InPlace)(char *text);
-typedef HGLOBAL(__stdcall *ProjectFile)(const char *name, DWORD *record, int *encoding, int convert);
-typedef char *(__stdcall *DirWithMessage)(HWND window, char *path, int messageId, int show);
-typedef char *(__stdcall *FileWithMessage)(HWND window, char *path, int messageId, int secondId, int titleId,
-                                           int show);
 
 static std::string Text(const char *text) { return text ? text : "(null)"; }
 
@@ -63,7 +58,7 @@ TEST_F(BaseFolder, FromAFilePathOrAFolderAndOverLong) {
 // caller gives no base.
 TEST_F(BaseFolder, TheBaseFolderStandsInForAMissingBase) {
   auto normal = HostProc<NormalFromRelative>("FindNormalPathFromRelativePathForOrvex");
-  auto relative = HostProc<RelativeFromNormal>("FindRelativePathFromNormalPathForOrvex");
+  auto relative = HostProc<char *(__stdcall *)(const char *, const char *)>("FindRelativePathFromNormalPathForOrvex");
   char target[MAX_PATH];
   EXPECT_EQ(normal(target, "main.c", 0), nullptr);
   EXPECT_EQ(Text(relative(file.c_str(), 0)), file);
@@ -85,7 +80,7 @@ TEST(SourceNames, ClassificationByFlagAndExtension) {
 }
 
 TEST(SourceNames, WithoutExtensionAndBackAgain) {
-  auto strip = HostProc<WithoutExtension>("GetFileNameWithoutExtension");
+  auto strip = HostProc<char *(__stdcall *)(char *, int, char **, char *)>("GetFileNameWithoutExtension");
   static const struct {
     const char *path;
     int nameOnly;
@@ -224,7 +219,7 @@ typedef int(__stdcall *WindowIdIntFn)(HWND window, int id, int value);
 static const char kUtf8[] = "a\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x82\xbd\r\n";
 
 TEST_F(BaseFolder, ProjectFileInEachEncoding) {
-  auto open = HostProc<ProjectFile>("OpenReadOnlyFileForProject");
+  auto open = HostProc<HGLOBAL(__stdcall *)(const char *, DWORD *, int *, int)>("OpenReadOnlyFileForProject");
   const struct { std::string bytes; int convert, encoding; std::string expected; } cases[] = {
       {kUtf8, 1, 1, SJIS_TEXT},
       {kUtf8, 0, -7, kUtf8},
@@ -256,7 +251,7 @@ TEST_F(BaseFolder, ProjectFileInEachEncoding) {
 }
 
 TEST_F(BaseFolder, FileAndDirExistWithMessage) {
-  auto check = HostProc<FileWithMessage>("GetFileExistWithMessage");
+  auto check = HostProc<char *(__stdcall *)(HWND, char *, int, int, int, int)>("GetFileExistWithMessage");
   char path[MAX_PATH];
   strcpy(path, ("\"" + file + "\"").c_str());
   EXPECT_EQ(check(0, path, 40, 42, 41, 1), path);
@@ -288,7 +283,7 @@ TEST_F(BaseFolder, FileAndDirExistWithMessage) {
     EXPECT_EQ(seen[0].title, "Checking files and folders");
     EXPECT_EQ(seen[0].style, (UINT)(MB_ICONEXCLAMATION | MB_OK));
   }
-  auto checkDir = HostProc<DirWithMessage>("GetDirExistWithMessage");
+  auto checkDir = HostProc<char *(__stdcall *)(HWND, char *, int, int)>("GetDirExistWithMessage");
   strcpy(path, missing.c_str());
   WatchBoxes({IDOK});
   EXPECT_EQ(checkDir(0, path, 226, 0), nullptr);

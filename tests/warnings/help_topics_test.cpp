@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-
 static int Lookup(const char *name) {
   char *guarded = GuardedReadOnlyText(name);
   int topic = HostProc<int(__stdcall *)(const char *name)>("GetHelpIdForFunctions")(guarded);

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-
 #define JA_ERROR "\x83\x47\x83\x89\x81\x5b"   // エラー
 #define JA_ERROR_HALF "\xb4\xd7\xb0"          // ｴﾗｰ
 #define JA_WARNING "\x8c\x78\x8d\x90"         // 警告

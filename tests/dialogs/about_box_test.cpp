@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
 #include "host/files.h"
-#include "host/sjis_fit.h"
 #include <map>
 
 static const int kAboutFrame = 1405;

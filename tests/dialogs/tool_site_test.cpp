@@ -12,10 +12,6 @@ enum { kCommandEdit = 1096, kCopy = 1116, kCopyResult = 1154 };
 static const char kAssemblerAddress[] = "https://downloads.toolchain.example/tools/Tasm32.zip";
 static const char kDebuggerAddress[] = "https://downloads.toolchain.example/tools/TD32.zip";
 
-static int OpenTool(const char *name, const char *text, int identifyingControl, std::function<void(HWND)> action) {
-  return OpenDriven(name, text, identifyingControl, action);
-}
-
 class ToolDialogs : public ProductWindows {
 protected:
   void TearDown() override {
@@ -39,11 +35,11 @@ TEST_F(ToolDialogs, SiteDialogSpeaksOfItsOwnTool) {
   };
   for (const auto &row : rows) {
     HostSetLanguage(row.language);
-    OpenTool("OpenTasm32SiteDialog", "C:\\asm", kFolderEdit, [](HWND dialog) { PressButton(dialog, IDOK); });
+    OpenDriven("OpenTasm32SiteDialog", "C:\\asm", kFolderEdit, [](HWND dialog) { PressButton(dialog, IDOK); });
     JournalClear();
     std::string folderText, description;
     bool enabledAgain = false;
-    EXPECT_EQ(OpenTool(row.name, row.folder, kFolderEdit, [&](HWND dialog) {
+    EXPECT_EQ(OpenDriven(row.name, row.folder, kFolderEdit, [&](HWND dialog) {
                 folderText = ControlText(dialog, kFolderEdit);
                 description = ControlText(dialog, kDescription);
                 SendMessageA(dialog, WM_COMMAND, kOpenFolder, 0);
@@ -98,7 +94,7 @@ TEST_F(ToolDialogs, CommandCopyAndItsMessageSwitch) {
     std::string shown, result;
     {
       std::unique_ptr<ClipboardHolder> holder(row.held ? new ClipboardHolder : nullptr);
-      EXPECT_EQ(OpenTool("OpenShowCmdOptionDialog", command, kCommandEdit, [&](HWND dialog) {
+      EXPECT_EQ(OpenDriven("OpenShowCmdOptionDialog", command, kCommandEdit, [&](HWND dialog) {
                   shown = ControlText(dialog, kCommandEdit);
                   SendMessageA(dialog, WM_COMMAND, kCopy, 0);
                   result = ControlText(dialog, kCopyResult);
@@ -117,9 +113,10 @@ TEST_F(ToolDialogs, CommandCopyAndItsMessageSwitch) {
 TEST_F(ToolDialogs, EveryCloseAnswersOneAndHelp) {
   for (const char *name : {"OpenTasm32SiteDialog", "OpenTurboDebuggerSiteDialog", "OpenShowCmdOptionDialog"})
     for (int end : {IDOK, IDCANCEL, 1000, 0})
-      EXPECT_EQ(OpenTool(name, nullptr, IDOK, [end](HWND window) { PressButton(window, end); }), 1) << name << " " << end;
+      EXPECT_EQ(OpenDriven(name, (const char *)nullptr, IDOK, [end](HWND window) { PressButton(window, end); }), 1)
+          << name << " " << end;
   JournalClear();
-  OpenTool("OpenShowCmdOptionDialog", "x", kCommandEdit, [](HWND dialog) {
+  OpenDriven("OpenShowCmdOptionDialog", "x", kCommandEdit, [](HWND dialog) {
     PressButton(dialog, 40045);
     PressButton(dialog, IDOK);
   });

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include "host/dialog_driver.h"
-#include "host/sjis_fit.h"
 
 typedef int(__stdcall *OsErrorBoxFn)(HWND, LPCSTR, HINSTANCE, int, int);
 

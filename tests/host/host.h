@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "frame/shift_jis.h"
 
 // The library and the stand-ins, loaded once from the test program's folder.
 HMODULE HostLibrary();
@@ -34,6 +35,14 @@ char *GuardedText(const char *text); // copies the NUL too
 // Like GuardedText, but the copy is read-only: a write into it crashes.
 char *GuardedReadOnlyText(const char *text);
 void FreeGuarded(void *copy);
+
+// The expected cut of a Shift-JIS text: the longest run of whole characters
+// that fits `room` bytes, as the library's bounded texts keep it.
+inline std::string SjisFit(const std::string &text, size_t room) {
+  size_t at = 0;
+  for (size_t step; at < text.size() && at + (step = SjisCharLength(text.c_str() + at)) <= room;) at += step;
+  return text.substr(0, at);
+}
 
 // Lines of a text file, or empty when it cannot be read.
 std::vector<std::string> ReadLines(const std::string &path);

@@ -4,7 +4,6 @@
 // the end and item texts longer than a menu text.
 #include "host/dialog_driver.h"
 #include "host/files.h"
-#include "host/sjis_fit.h"
 #include "menus/menu_calls.h"
 #include <string.h>
 

@@ -9,7 +9,6 @@
 // message boxes, the closer below closes dialogs, popups and menus, and what
 // a call changes for every later call is put back after it.
 #include "host/dialog_driver.h"
-#include "host/sjis_fit.h"
 #include <algorithm>
 #include <climits>
 #include <set>

@@ -88,53 +88,45 @@ static bool SameFolder(const std::string &a, const std::string &b) { return lstr
 
 // A file's folder, the nearest folder that exists, the host's folder (asked
 // with the host value) for a bare name, and the initial folder before all.
-TEST_F(Choosers, StartFolders) {
+// The source folders' filters in both languages, "ポート" whole (its trail
+// byte is '|'); a host with no extensions for folder 0 gives the Windows
+// source extensions and no further folder.
+TEST_F(Choosers, StartFoldersAndFilterLists) {
   std::string sub = MakeFolder(folder + "\\sub");
-  const struct { std::string path, initial, expected; } rows[] = {
-      {folder + "\\main.c", "", folder},
-      {sub + "\\gone\\deeper\\x.c", "", sub},
-      {"x.c", "", folder},
-      {folder + "\\main.c", sub, sub},
+  const std::vector<std::string> english = {"Sources(*.c;*.cpp)", "\x83\x7c\x81\x5b\x83\x67(*.c;*.cpp;*.asm;*.rc)",
+                                            "All Files(*.*)"},
+                                 japanese = {"Sources(*.c;*.cpp;*.asm;*.rc)", "\x91\x53\xcc\xa7\xb2\xd9(*.*)"};
+  const struct { std::string path, initial, expected; int language; const char *ext0; } rows[] = {
+      {folder + "\\main.c", "", folder, 0, "c;cpp"},
+      {sub + "\\gone\\deeper\\x.c", "", sub, 0, "c;cpp"},
+      {"x.c", "", folder, 0, "c;cpp"},
+      {folder + "\\main.c", sub, sub, 0, "c;cpp"},
+      {"x.c", "", folder, 1, nullptr},
   };
   for (const auto &row : rows) {
+    HostSetLanguage(row.language);
+    g_extensions[0] = row.ext0;
     strcpy(HostProc<char *(__stdcall *)()>("GetInitialFolderAtFileOpenOrvex")(), row.initial.c_str());
     std::string seen;
+    std::vector<std::string> filters;
     g_startValue = 0;
     EXPECT_EQ(Choose(row.path.c_str(), 0, {[&](HWND dialog) {
-                       char shown[MAX_PATH] = "";
-                       SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof shown, (LPARAM)shown);
-                       seen = shown;
+                       char text[MAX_PATH] = "";
+                       SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof text, (LPARAM)text);
+                       seen = text;
+                       for (int i = 0; i < SendDlgItemMessageA(dialog, kFilters, CB_GETCOUNT, 0, 0); i++) {
+                         SendDlgItemMessageA(dialog, kFilters, CB_GETLBTEXT, i, (LPARAM)text);
+                         filters.push_back(text);
+                       }
                      }}),
               0);
     EXPECT_TRUE(SameFolder(seen, row.expected)) << row.path << " started in " << seen;
     EXPECT_STREQ(path, "") << row.path;
     EXPECT_EQ(g_startValue, row.path == "x.c" ? 77 : 0) << row.path;
-  }
-  EXPECT_EQ(g_updates, 4) << "one repaint per dialog";
-}
-
-// The source folders' filters in both languages, "ポート" whole (its trail
-// byte is '|'); a host with no extensions for folder 0 gives the Windows
-// source extensions and no further folder.
-TEST_F(Choosers, FilterLists) {
-  const struct { int language; const char *ext0; std::vector<std::string> filters; } rows[] = {
-      {0, "c;cpp", {"Sources(*.c;*.cpp)", "\x83\x7c\x81\x5b\x83\x67(*.c;*.cpp;*.asm;*.rc)", "All Files(*.*)"}},
-      {1, 0, {"Sources(*.c;*.cpp;*.asm;*.rc)", "\x91\x53\xcc\xa7\xb2\xd9(*.*)"}},
-  };
-  for (const auto &row : rows) {
-    HostSetLanguage(row.language);
-    g_extensions[0] = row.ext0;
-    std::vector<std::string> seen;
-    Choose("", 0, {[&](HWND dialog) {
-             for (int i = 0; i < SendDlgItemMessageA(dialog, kFilters, CB_GETCOUNT, 0, 0); i++) {
-               char filter[256] = "";
-               SendDlgItemMessageA(dialog, kFilters, CB_GETLBTEXT, i, (LPARAM)filter);
-               seen.push_back(filter);
-             }
-           }});
-    EXPECT_EQ(seen, row.filters) << row.language;
+    EXPECT_EQ(filters, row.language ? japanese : english) << row.path;
   }
   g_extensions[0] = "c;cpp";
+  EXPECT_EQ(g_updates, 5) << "one repaint per dialog";
 }
 
 // One file, two files (full paths, each NUL-ended, then an empty text), and

@@ -95,11 +95,7 @@ static std::vector<std::string> Lines(HWND list) {
   return lines;
 }
 
-static std::string Title() {
-  char title[600] = "";
-  GetDlgItemTextA(Popup(), 1092, title, sizeof title);
-  return title;
-}
+static std::string Title() { return ControlText(Popup(), 1092); }
 
 static const std::vector<std::string> kWords = {"printf", "PrintDlg", "puts", "strcat", "strchr",
                                                 "strcmp", "fabs",     "feof", "\x83\x41x"};

@@ -62,9 +62,7 @@ TEST_F(HelpMenu, DocumentationSiteWithTheBusyTitleInBothLanguages) {
     ASSERT_EQ(fields.size(), 4u) << lines[0];
     EXPECT_EQ(fields[2].substr(0, 8), "https://");
     EXPECT_EQ(fields[3], c.busy);
-    char title[1024];
-    GetWindowTextA(HostMainWindow(), title, sizeof title);
-    EXPECT_EQ(std::string(title), c.title);
+    EXPECT_EQ(WindowText(HostMainWindow()), c.title);
   }
 }
 

@@ -14,7 +14,7 @@
 // the keyword database is then empty and the main list is filled directly.
 #include "host/host.h"
 #include "host/main_window.h"
-#include "host/product_copy.h"
+#include "host/files.h"
 #include "frame/paths.h"
 #include <stdio.h>
 #include <string.h>

@@ -5,7 +5,6 @@
 #include "host/completion_recorder.h"
 #include "host/host.h"
 #include "host/main_window.h"
-#include "host/text_checks.h"
 #include "frame/paths.h"
 #include <gtest/gtest.h>
 #include <string.h>
@@ -21,10 +20,10 @@ static const char kJapaneseHeader[] = "# Orvex Studio\x97\x70\x82\xcc\x8a\xd6\x9
                                       "\x82\xb5\x82\xc8\x82\xa2\x82\xc5\x82\xad\x82\xbe\x82\xb3\x82\xa2\r\n";
 
 TEST(EntryCutter, TwoEntriesCutOneByOneAndPutBack) {
-  auto cut = NeedHostProc<CutFn>("GetEachItemFromFormattedStringInFunctionList");
-  auto endOf = NeedHostProc<int(__stdcall *)(char **, int *)>("GetEndOfEachItemFromFormattedStringInFunctionList");
-  auto recover = NeedHostProc<VoidFn>("RecoverEachItemFromFormattedStringInFunctionList");
-  auto next = NeedHostProc<char *(__stdcall *)(const char *)>("GetNextFileNameInFunctionList");
+  auto cut = HostProc<CutFn>("GetEachItemFromFormattedStringInFunctionList");
+  auto endOf = HostProc<int(__stdcall *)(char **, int *)>("GetEndOfEachItemFromFormattedStringInFunctionList");
+  auto recover = HostProc<VoidFn>("RecoverEachItemFromFormattedStringInFunctionList");
+  auto next = HostProc<char *(__stdcall *)(const char *)>("GetNextFileNameInFunctionList");
   const std::string original = "a\x0c" "12\x07" "f.c\x08" "b\x0c" "3\x07" "g.c\x08";
   std::string list = original;
   struct { const char *name, *text; int number; } want[] = {{"a", "f.c", 12}, {"b", "g.c", 3}};
@@ -56,8 +55,8 @@ TEST(EntryCutter, TwoEntriesCutOneByOneAndPutBack) {
 }
 
 TEST(ListHeader, FoundInEitherLanguage) {
-  auto find = NeedHostProc<char *(__stdcall *)(char *, int *)>("DoFindNotEditedInMultiLanguage");
-  auto header = NeedHostProc<const char *(__stdcall *)(int)>("GetNotEditedString");
+  auto find = HostProc<char *(__stdcall *)(char *, int *)>("DoFindNotEditedInMultiLanguage");
+  auto header = HostProc<const char *(__stdcall *)(int)>("GetNotEditedString");
   EXPECT_STREQ(header(2), ""); // the headers of 0 and 1 are the ones found below
   static const struct {
     std::string text;
@@ -79,13 +78,13 @@ TEST(ListHeader, FoundInEitherLanguage) {
 }
 
 TEST(FunctionListRecords, GettersSettersLocksAndAMovingAppend) {
-  auto appendFunction = NeedHostProc<AppendFn>("SetFunctionListInMemoryInDll");
-  auto appendMacro = NeedHostProc<AppendFn>("SetMacroListInMemoryInDll");
-  auto handleOf = NeedHostProc<HGLOBAL(__stdcall *)(int)>("GetFunctionListHandleInDll");
-  auto recordOf = NeedHostProc<NESTEDLOCK *(__stdcall *)(int)>("GetPointerOfFunctionListHandleInDll");
-  auto lock = NeedHostProc<void *(__stdcall *)(NESTEDLOCK *)>("GlobalLockForPointerOfFunctionList");
-  auto unlock = NeedHostProc<int(__stdcall *)(NESTEDLOCK *)>("GlobalUnlockForPointerOfFunctionList");
-  auto writeInHeader = NeedHostProc<int(__stdcall *)(int)>("IsWriteInHeaderFileInDll");
+  auto appendFunction = HostProc<AppendFn>("SetFunctionListInMemoryInDll");
+  auto appendMacro = HostProc<AppendFn>("SetMacroListInMemoryInDll");
+  auto handleOf = HostProc<HGLOBAL(__stdcall *)(int)>("GetFunctionListHandleInDll");
+  auto recordOf = HostProc<NESTEDLOCK *(__stdcall *)(int)>("GetPointerOfFunctionListHandleInDll");
+  auto lock = HostProc<void *(__stdcall *)(NESTEDLOCK *)>("GlobalLockForPointerOfFunctionList");
+  auto unlock = HostProc<int(__stdcall *)(NESTEDLOCK *)>("GlobalUnlockForPointerOfFunctionList");
+  auto writeInHeader = HostProc<int(__stdcall *)(int)>("IsWriteInHeaderFileInDll");
   EXPECT_EQ(writeInHeader(-1), 2);
   EXPECT_EQ(writeInHeader(1), 0);
   HGLOBAL first = appendFunction(0, "f\x0c" "1\x07" "a.c\x08", 0x40);
@@ -117,7 +116,7 @@ TEST(FunctionListRecords, GettersSettersLocksAndAMovingAppend) {
 }
 
 TEST(DatabasePaths, NeedAProductFolderAndAnIndexFrom0To2) {
-  auto path = NeedHostProc<int(__stdcall *)(char *, int)>("GetFileNameForOrvex55SystemFunctionList");
+  auto path = HostProc<int(__stdcall *)(char *, int)>("GetFileNameForOrvex55SystemFunctionList");
   char buffer[MAX_PATH] = "untouched";
   EXPECT_EQ(path(buffer, 3), 0);
   EXPECT_STREQ(buffer, "untouched");
@@ -126,12 +125,12 @@ TEST(DatabasePaths, NeedAProductFolderAndAnIndexFrom0To2) {
 // The combo box of C functions in both languages: put, recognised, removed.
 TEST(StatusTexts, InARealComboBoxAndTheStatusRegion) {
   CompletionRecorderStart();
-  auto putHowTo = NeedHostProc<void(__stdcall *)(HWND, int *)>("PutHowToMessageInComboBoxCfunction");
-  auto putListing = NeedHostProc<void(__stdcall *)(HWND, int *)>("PutListCreatingMessageInComboBoxCfunction");
-  auto isHowTo = NeedHostProc<int(__stdcall *)(HWND)>("IsHowToMessageInComboBoxCfunction");
-  auto isListing = NeedHostProc<int(__stdcall *)(HWND)>("IsListCreatingMessageInComboBoxCfunction");
-  auto removeAll = NeedHostProc<void(__stdcall *)(HWND)>("DeleteDefaultMessageInComboBoxCfunction");
-  auto adding = NeedHostProc<const char *(__stdcall *)(void)>("GetListAddingMessageString");
+  auto putHowTo = HostProc<void(__stdcall *)(HWND, int *)>("PutHowToMessageInComboBoxCfunction");
+  auto putListing = HostProc<void(__stdcall *)(HWND, int *)>("PutListCreatingMessageInComboBoxCfunction");
+  auto isHowTo = HostProc<int(__stdcall *)(HWND)>("IsHowToMessageInComboBoxCfunction");
+  auto isListing = HostProc<int(__stdcall *)(HWND)>("IsListCreatingMessageInComboBoxCfunction");
+  auto removeAll = HostProc<void(__stdcall *)(HWND)>("DeleteDefaultMessageInComboBoxCfunction");
+  auto adding = HostProc<const char *(__stdcall *)(void)>("GetListAddingMessageString");
   const char *howTo[] = {" Automated Function Listing", " \x8e\xa9\x93\xae\x8a\xd6\x90\x94\xd8\xbd\xc4\x8d\xec\x90\xac"};
   const char *added[] = {"Adding Functions...", "\x8a\xd6\x90\x94\xd8\xbd\xc4\x92\x86\x81\x63"};
   for (int language = 0; language < 2; language++) {
@@ -154,9 +153,9 @@ TEST(StatusTexts, InARealComboBoxAndTheStatusRegion) {
     removeAll(combo);
     EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 1); // printf stays
     EXPECT_STREQ(adding(), added[language]);
-    CompletionRecorderClear();
-    NeedHostProc<VoidFn>("PutListAddingMessageInStatusRegion")();
-    EXPECT_EQ(StatusRegionTexts(), std::vector<std::string>{added[language]});
+    TakeCompletionRecord();
+    HostProc<VoidFn>("PutListAddingMessageInStatusRegion")();
+    EXPECT_EQ(TakeCompletionRecord(), std::vector<std::string>{"status " + std::string(added[language])});
     DestroyWindow(combo);
   }
   HostSetLanguage(0);

@@ -2,7 +2,6 @@
 // bytes, a leading separator kept with the character after it, a leading run
 // of two-byte characters kept with the byte after it.
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <gtest/gtest.h>
 
 typedef int(__stdcall *RightWordCutter)(char *text, int kind, char **end, int *savedByte);
@@ -22,7 +21,7 @@ TEST(RightWord, CutAfterTheFirstWord) {
       {"\x95\x5c\x88\x9f(x", 0, 1, "\x95\x5c\x88\x9f(", 5, 'x'}, // a two-byte run and the byte after
       {"((", 0, 1, "((", -1, 0},                 {"abc", 4, 0, "abc", -1, 0},
   };
-  auto cut = NeedHostProc<RightWordCutter>("GetRightWordSeparatedByKugiri");
+  auto cut = HostProc<RightWordCutter>("GetRightWordSeparatedByKugiri");
   for (const auto &c : cases) {
     char *text = GuardedText(c.text);
     char *end = text + 100; // must be reset to null

@@ -3,7 +3,6 @@
 // by a walk from the line start ("メA" ends in the word A) and a caret outside
 // the line refused with nothing touched.
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -24,7 +23,7 @@ TEST(WordToComplete, LeftOfTheCaret) {
       {"\x8a\xbf", 2, -1, "", -1},    // ends in a two-byte character
       {"\x83\x81" "A", 3, 3, "A", -1}, // the 0x81 of メ is no lead byte of 'A'
   };
-  auto find = NeedHostProc<FindLeftFn>("FindWordToLeftForPutWord");
+  auto find = HostProc<FindLeftFn>("FindWordToLeftForPutWord");
   for (const auto &row : rows) {
     char *line = GuardedText(row.line);
     char word[64] = "";
@@ -37,8 +36,8 @@ TEST(WordToComplete, LeftOfTheCaret) {
 }
 
 TEST(WordToComplete, CaretOutsideTheLineTouchesNothing) {
-  auto find = NeedHostProc<FindLeftFn>("FindWordToLeftForPutWord");
-  auto wordAt = NeedHostProc<WordAtFn>("GetWordAtCursor");
+  auto find = HostProc<FindLeftFn>("FindWordToLeftForPutWord");
+  auto wordAt = HostProc<WordAtFn>("GetWordAtCursor");
   char buffer[] = "xabc", *line = buffer + 1;
   char word[16] = "kept";
   char *end = word;
@@ -51,20 +50,15 @@ TEST(WordToComplete, CaretOutsideTheLineTouchesNothing) {
 }
 
 TEST(WordAtCursor, WholeWordUnderTheCaret) {
-  static const struct {
-    const char *line;
-    int column;
-    const char *word;
-    int moved, toRight;
-  } rows[] = {
+  static const struct { const char *line; int column; const char *word; int moved, toRight; } rows[] = {
       {"foo", 3, "foo", 0, 0},        // inside: left part and right part
       {"x = bar;", 5, "bar", 0, 1},   // a word starts at the caret
       {"x =   bar", 4, "bar", 3, 1},  // blanks skipped up to the word
       {"sum  ", 5, "sum", -1, 0},     // nothing right: the word left of the blanks
   };
-  auto wordAt = NeedHostProc<WordAtFn>("GetWordAtCursor");
-  auto moved = NeedHostProc<int(__stdcall *)(void)>("GetMovedCurPositionBySpacesDeleted");
-  auto toRight = NeedHostProc<int(__stdcall *)(void)>("IsWordToRight");
+  auto wordAt = HostProc<WordAtFn>("GetWordAtCursor");
+  auto moved = HostProc<int(__stdcall *)(void)>("GetMovedCurPositionBySpacesDeleted");
+  auto toRight = HostProc<int(__stdcall *)(void)>("IsWordToRight");
   for (const auto &row : rows) {
     char *line = GuardedText(row.line);
     char word[64] = "";
@@ -90,7 +84,7 @@ TEST(LeftWord, EndsAtThePlaceAndNeverPastIt) {
       {"abc", 3, 3, 0},                   // the NUL separates
       {"abc", 4, -1, 0}, {"abc", 1, -1, 4},
   };
-  auto left = NeedHostProc<char *(__stdcall *)(char *, char *, int)>("GetLeftWordSeparatedByKugiri");
+  auto left = HostProc<char *(__stdcall *)(char *, char *, int)>("GetLeftWordSeparatedByKugiri");
   for (const auto &row : rows) {
     char *text = GuardedText(row.text);
     char *start = left(text, text + row.pos, row.kind);

@@ -3,42 +3,31 @@
 // the bitmap deleted, and the resource buffer made on demand, released once.
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/dialog_driver.h"
-#include "host/fresh_library.h"
-#include "host/sjis_fit.h"
+#include "host/files.h"
 #include <map>
 
 static const int kAboutFrame = 1405;
 typedef std::map<int, std::string> Lines;
 
-class AboutBox : public ::testing::Test {
+class AboutBox : public ProductWindows {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(PrepareHostForProductWindows());
-    main = HostMainWindow();
     HostProc<VoidFn>("InitializeResourceFunction")();
-    bitmapsBefore = BitmapsAlive();
+    ProductWindows::SetUp();
   }
   void TearDown() override {
-    StopDrivingDialogs();
-    HostSetLanguage(0);
+    ProductWindows::TearDown();
     KitProc<void(__stdcall *)(const char *)>("KitSetPCName")(nullptr);
-    EXPECT_EQ(BitmapsAlive(), bitmapsBefore) << "the About bitmap was left";
   }
   // Opens the box, reads its lines and ends it with `end` (OK by default).
   int Open(int version, int beta, Lines *lines, std::function<void(HWND)> end = nullptr) {
-    DriveDialogs(kAboutFrame, [lines, end](HWND dialog) {
+    return DriveOne(kAboutFrame, [lines, end](HWND dialog) {
       for (int id : {1115, 1116, 1119, 1121, 1122, 1123, 40021}) (*lines)[id] = ControlText(dialog, id);
       (*lines)[0] = GetFocus() == GetDlgItem(dialog, IDOK) ? "focus on OK" : "";
       if (end) end(dialog);
       else PressButton(dialog, IDOK);
-    });
-    int answer = HostProc<AboutFn>("OpenAboutDialog")(main, 0, version, beta);
-    EXPECT_EQ(StopDrivingDialogs(), 1);
-    return answer;
+    }, [&] { return HostProc<AboutFn>("OpenAboutDialog")(main, 0, version, beta); });
   }
-  HWND main = 0;
-  int bitmapsBefore = 0;
 };
 
 // Every line in both languages; the hundredths have no leading zero; a long
@@ -77,8 +66,7 @@ TEST_F(AboutBox, ButtonsAndEveryWayOutDeletingTheBitmap) {
     Lines lines;
     EXPECT_EQ(Open(123, 0, &lines, [button](HWND dialog) {
                 if (button == IDOK) PressButton(dialog, 40045), PressButton(dialog, 1014);
-                if (button) PressButton(dialog, button);
-                else PostMessageA(dialog, WM_CLOSE, 0, 0);
+                PressButton(dialog, button);
               }), 1) << button;
     EXPECT_EQ(BitmapsAlive(), bitmapsBefore) << button;
   }
@@ -91,9 +79,8 @@ TEST_F(AboutBox, ButtonsAndEveryWayOutDeletingTheBitmap) {
   EXPECT_EQ(fields[1], "1014");
   EXPECT_EQ(fields[3], "Orvex Studio");
   HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, 0, 0, 0, 0);
-  DriveDialogs(kAboutFrame, [owner](HWND) { DestroyWindow(owner); });
-  HostProc<AboutFn>("OpenAboutDialog")(owner, 0, 123, 0);
-  EXPECT_EQ(StopDrivingDialogs(), 1);
+  DriveOne(kAboutFrame, [owner](HWND) { DestroyWindow(owner); },
+           [&] { return HostProc<AboutFn>("OpenAboutDialog")(owner, 0, 123, 0); });
   EXPECT_EQ(BitmapsAlive(), bitmapsBefore);
 }
 
@@ -103,8 +90,8 @@ TEST_F(AboutBox, ResourceBufferMadeOnDemandAndReleasedOnce) {
   auto outstanding = KitProc<CountFn>("KitBuffersOutstanding");
   HMODULE fresh = LoadFreshLibrary();
   ASSERT_NE(fresh, nullptr);
-  auto init = (VoidFn)GetProcAddress(fresh, "InitializeResourceFunction");
-  auto release = (VoidFn)GetProcAddress(fresh, "FreeResourceInfoPointer");
+  auto init = ProcOf<VoidFn>(fresh, "InitializeResourceFunction");
+  auto release = ProcOf<VoidFn>(fresh, "FreeResourceInfoPointer");
   int base = outstanding();
   init();
   init();
@@ -112,9 +99,9 @@ TEST_F(AboutBox, ResourceBufferMadeOnDemandAndReleasedOnce) {
   release();
   release();
   EXPECT_EQ(outstanding(), base);
-  DriveDialogs(kAboutFrame, [](HWND dialog) { PressButton(dialog, IDOK); });
-  EXPECT_EQ(((AboutFn)GetProcAddress(fresh, "OpenAboutDialog"))(main, 0, 123, 0), 1);
-  StopDrivingDialogs();
+  EXPECT_EQ(DriveOne(kAboutFrame, [](HWND dialog) { PressButton(dialog, IDOK); },
+                     [&] { return ProcOf<AboutFn>(fresh, "OpenAboutDialog")(main, 0, 123, 0); }),
+            1);
   EXPECT_EQ(outstanding(), base + 1);
   release();
   EXPECT_EQ(outstanding(), base);

@@ -1,16 +1,12 @@
 // The three colour dialogs run as real modal dialogs, driven through their
 // controls: what they show at opening, what each way out leaves in the
-// store, the palette list as it appears on the screen, the samples' colours
-// and the brushes the dialogs make.
+// store, the palette list and the samples as they appear on the screen, and
+// the brushes the dialogs make.
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/dialog_driver.h"
 
 typedef int(__stdcall *DrawHook)(HWND, UINT, WPARAM, LPARAM);
-typedef int(__stdcall *OpenColourFn)(HWND, int, int, DrawHook);
 typedef COLORREF(__stdcall *ColourOfFn)(int);
-typedef int(__stdcall *IntOfFn)(int);
-typedef int(__stdcall *CommonFn)(COLORREF *, int *);
 
 enum { kList = 1370, kFirstRadio = 40212, kFirstSample = 40216, kUseCommon = 40221, kDefaultEntry = 29 };
 
@@ -18,7 +14,11 @@ static COLORREF Palette(int index) { return KitProc<ColourOfFn>("GetRgbcolorFror
 static INT_PTR SetColour(COLORREF colour, int record, int useDefault) {
   return HostProc<INT_PTR(__stdcall *)(COLORREF, int, int)>("SetOutputAndTreeViewColor")(colour, record, useDefault);
 }
-static int Call(const char *name, int value = 0) { return HostProc<IntOfFn>(name)(value); }
+static int Call(const char *name, int value = 0) { return HostProc<int(__stdcall *)(int)>(name)(value); }
+// Opens dialog export `name` (with `hook`) and drives it with `action`.
+static int Open(const char *name, int control, std::function<void(HWND)> action, DrawHook hook = nullptr) {
+  return OpenDriven(name, hook, control, action);
+}
 
 static void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 static bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -42,28 +42,8 @@ static COLORREF PixelOf(HWND control, int x, int y) {
   ReleaseDC(control, dc);
   return pixel;
 }
-static void ClickOrClose(HWND dialog, int id) {
-  if (id) PressButton(dialog, id);
-  else PostMessageA(dialog, WM_CLOSE, 0, 0);
-}
 
-// Opens dialog export `name` with `hook`, runs `action` on it (which ends
-// it) and returns the dialog's result.
-static int RunColourDialog(const char *name, int control, DrawHook hook, std::function<void(HWND)> action) {
-  DriveDialogs(control, action);
-  int result = HostProc<OpenColourFn>(name)(HostMainWindow(), 0, 0, hook);
-  EXPECT_EQ(StopDrivingDialogs(), 1) << name;
-  return result;
-}
-
-class ColourDialogs : public ::testing::Test {
-protected:
-  void SetUp() override { ASSERT_TRUE(PrepareHostForProductWindows()); }
-  void TearDown() override {
-    StopDrivingDialogs();
-    HostSetLanguage(0);
-  }
-};
+typedef ProductWindows ColourDialogs;
 
 // Every checked control of the console dialog, with the enabled state of the
 // two intensity boxes.
@@ -81,15 +61,16 @@ static std::string ConsoleState(HWND dialog) {
 // Boxes beside the colour of value 0 are disabled, cells matching no button
 // check none, the default disables everything.
 TEST_F(ColourDialogs, ConsoleDialog) {
+  const char *const kDefaultState = "1349 1357 1365 on off";
   const struct { int text, back; const char *shown; std::vector<int> clicks; int end, text2, back2; } rows[] = {
-      {7, 0, "1349 1357 1365 on off", {1361, 1366}, IDOK, 12, 0},
-      {7, 0, "", {1352}, IDOK, 7, 64},
-      {7, 0, "", {1352, 1357}, IDOK, 7, 192},
-      {7, 0, "", {1361, 1352}, IDCANCEL, 7, 0},
-      {7, 0, "", {1361, 40215}, 1000, 7, 0},
-      {7, 0, "", {1361, 1352}, 0, 7, 0},
+      {7, 0, kDefaultState, {1361, 1366}, IDOK, 12, 0},
+      {7, 0, kDefaultState, {1352}, IDOK, 7, 64},
+      {7, 0, kDefaultState, {1352, 1357}, IDOK, 7, 192},
+      {7, 0, kDefaultState, {1361, 1352}, IDCANCEL, 7, 0},
+      {7, 0, kDefaultState, {1361, 40215}, 1000, 7, 0},
+      {7, 0, kDefaultState, {1361, 1352}, 0, 7, 0},
       {12, 192, "1352 1361 1366 on on", {40215}, IDOK, 65535, 65535},
-      {12, 192, "", {40215, 40215}, IDOK, 12, 192},
+      {12, 192, "1352 1361 1366 on on", {40215, 40215}, IDOK, 12, 192},
       {0, 0, "1349 1357 1358 off off", {}, IDOK, 0, 0},
       {48, 5, "1357 on on", {}, IDOK, 0, 0},
       {65535, 65535, "40215 off off", {40215, 1359}, IDOK, 1, 0},
@@ -98,53 +79,21 @@ TEST_F(ColourDialogs, ConsoleDialog) {
     Call("SetConsoleTextColor", row.text);
     Call("SetConsoleBkColor", row.back);
     std::string shown;
-    int result = RunColourDialog("OpenConsoleColorDialog", 40215, nullptr, [&](HWND dialog) {
+    int result = Open("OpenConsoleColorDialog", 40215, [&](HWND dialog) {
       shown = ConsoleState(dialog);
       for (int id : row.clicks) Click(dialog, id);
-      ClickOrClose(dialog, row.end);
+      PressButton(dialog, row.end);
     });
-    if (row.shown[0]) {
-      EXPECT_EQ(shown, row.shown) << row.text << "-" << row.back;
-    }
+    EXPECT_EQ(shown, row.shown) << row.text << "-" << row.back;
     EXPECT_EQ(result, row.end == IDOK ? 1 : 0);
     EXPECT_EQ(Call("GetConsoleTextColor"), row.text2) << row.text << " " << row.end;
     EXPECT_EQ(Call("GetConsoleBkColor"), row.back2) << row.text << " " << row.end;
   }
-  RunColourDialog("OpenConsoleColorDialog", 40215, nullptr, [](HWND dialog) {
+  Open("OpenConsoleColorDialog", 40215, [](HWND dialog) {
     Click(dialog, 40045);
     PressButton(dialog, IDOK);
   });
   EXPECT_EQ(JournalLines().back(), JournalLine({"help", "1", "49199", HostFolder() + "ORVEX.HLP"}));
-}
-
-// Opening selects the entry of the first record (the default entry for a
-// default colour or one outside the palette), radio 40212 is current, the
-// focus is on Cancel; the next radio selects its record's entry.
-TEST_F(ColourDialogs, OpeningSelectsTheFirstRecord) {
-  const struct { const char *name; int record; COLORREF colour; int useDefault, language, want; } rows[] = {
-      {"OpenOutputColorDialog", 0, Palette(12), 0, 0, 12},
-      {"OpenOutputColorDialog", 0, RGB(1, 2, 3), 0, 1, kDefaultEntry},
-      {"OpenOutputColorDialog", 0, Palette(12), 1, 0, kDefaultEntry},
-      {"OpenTreeViewColorDialog", 4, Palette(3), 0, 1, 3},
-  };
-  const char *defaultText[] = {"Default", "\x8e\xa9\x93\xae"};
-  SetColour(Palette(20), 1, 0);
-  SetColour(Palette(21), 5, 0);
-  for (const auto &row : rows) {
-    HostSetLanguage(row.language);
-    SetColour(row.colour, row.record, row.useDefault);
-    std::vector<int> seen;
-    char entryText[32] = "";
-    RunColourDialog(row.name, kList, nullptr, [&](HWND dialog) {
-      seen = {Selection(dialog), Checked(dialog, kFirstRadio), GetFocus() == GetDlgItem(dialog, 1000)};
-      Click(dialog, kFirstRadio + 1);
-      seen.push_back(Selection(dialog));
-      SendDlgItemMessageA(dialog, kList, LB_GETTEXT, kDefaultEntry, (LPARAM)entryText);
-      PressButton(dialog, 1000);
-    });
-    EXPECT_EQ(seen, (std::vector<int>{row.want, 1, 1, row.record == 0 ? 20 : 21})) << row.name << row.want;
-    EXPECT_STREQ(entryText, defaultText[row.language]);
-  }
 }
 
 // Cancel, button 1000 and closing leave the table as it was; OK puts the
@@ -159,7 +108,7 @@ TEST_F(ColourDialogs, OutputDialogOkCopiesCancelKeepsAndBrushes) {
     Call("SetUseCommonTextAndBkColor", 0);
     HBRUSH first = 0, second = 0;
     DWORD firstAfterSecond = 1;
-    int result = RunColourDialog("OpenOutputColorDialog", kList, nullptr, [&](HWND dialog) {
+    int result = Open("OpenOutputColorDialog", kList, [&](HWND dialog) {
       Choose(dialog, 5);
       Click(dialog, kFirstRadio + 1);
       Choose(dialog, 6);
@@ -168,7 +117,7 @@ TEST_F(ColourDialogs, OutputDialogOkCopiesCancelKeepsAndBrushes) {
       second = SampleBrush(dialog, kFirstSample);
       firstAfterSecond = GetObjectType(first);
       Click(dialog, kUseCommon);
-      ClickOrClose(dialog, end);
+      PressButton(dialog, end);
     });
     bool ok = end == IDOK;
     EXPECT_EQ(result, ok ? 1 : 0) << end;
@@ -181,6 +130,7 @@ TEST_F(ColourDialogs, OutputDialogOkCopiesCancelKeepsAndBrushes) {
     EXPECT_EQ(GetObjectType(second), ok ? (DWORD)OBJ_BRUSH : 0u) << end;
     EXPECT_EQ(GetObjectType(table), ok ? 0u : (DWORD)OBJ_BRUSH) << end;
   }
+  typedef int(__stdcall * CommonFn)(COLORREF *, int *);
   COLORREF common = 0;
   int isDefault = -1;
   EXPECT_EQ(HostProc<CommonFn>("GetCommonTextColor")(&common, &isDefault), 0);
@@ -189,11 +139,7 @@ TEST_F(ColourDialogs, OutputDialogOkCopiesCancelKeepsAndBrushes) {
 }
 
 // The draw hook as the dialog calls it, and what it answers.
-static struct {
-  int calls, answer, otherArguments;
-  HWND dialog;
-  HBRUSH fill;
-} g_hook;
+static struct { int calls, answer, otherArguments; HWND dialog; HBRUSH fill; } g_hook;
 
 static int __stdcall RecordingHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   const DRAWITEMSTRUCT *item = (const DRAWITEMSTRUCT *)lParam;
@@ -204,19 +150,39 @@ static int __stdcall RecordingHook(HWND dialog, UINT message, WPARAM wParam, LPA
   return g_hook.answer;
 }
 
-// Without a hook, and with one that does not draw, every visible entry shows
-// its palette colour inside a grey frame (the caret entry's frame may be
-// black); a hook that draws shows only what it drew.
-TEST_F(ColourDialogs, PaletteListOnTheScreen) {
+// Opening selects the entry of the first record (the default entry for a
+// default colour or one outside the palette), radio 40212 is current, the
+// focus is on Cancel; the next radio selects its record's entry. Without a
+// hook, and with one that does not draw, every visible entry shows its
+// palette colour inside a grey frame (the caret entry's frame may be black);
+// a hook that draws shows only what it drew. Each sample is painted on its
+// pair's background, also when the table's background records had no brush
+// yet.
+TEST_F(ColourDialogs, OpeningThePaletteListAndTheSamples) {
+  for (int record = 0; record < 6; record++) SetColour(Palette(record + 1), record, 0);
   const COLORREF fill = RGB(1, 2, 3), grey = RGB(128, 128, 128);
-  const struct { DrawHook hook; int answer; } rows[] = {{nullptr, 0}, {RecordingHook, 0}, {RecordingHook, 1}};
+  const char *output = "OpenOutputColorDialog", *defaultText[] = {"Default", "\x8e\xa9\x93\xae"};
+  const struct { const char *name; DrawHook hook; int answer, language; COLORREF colour; int useDefault, want; } rows[] = {
+      {output, nullptr, 0, 0, Palette(12), 0, 12},
+      {output, RecordingHook, 0, 1, RGB(1, 2, 3), 0, kDefaultEntry},
+      {output, RecordingHook, 1, 0, Palette(12), 1, kDefaultEntry},
+      {"OpenTreeViewColorDialog", nullptr, 0, 1, Palette(3), 0, 3},
+  };
   for (const auto &row : rows) {
+    bool tree = row.name != output;
+    HostSetLanguage(row.language);
+    SetColour(row.colour, tree ? 4 : 0, row.useDefault);
+    HostProc<void(__stdcall *)()>("DeleteBrushOutputAndTreeViewColor")();
     g_hook = {0, row.answer, 0, 0, CreateSolidBrush(fill)};
-    std::vector<int> faults;
+    std::vector<int> seen, faults;
+    std::vector<COLORREF> samples;
+    char entryText[32] = "";
     int checked = 0;
     HWND seenDialog = 0;
-    RunColourDialog("OpenOutputColorDialog", kList, row.hook, [&](HWND dialog) {
+    Open(row.name, kList, [&](HWND dialog) {
       seenDialog = dialog;
+      seen = {Selection(dialog), Checked(dialog, kFirstRadio), GetFocus() == GetDlgItem(dialog, 1000)};
+      SendDlgItemMessageA(dialog, kList, LB_GETTEXT, kDefaultEntry, (LPARAM)entryText);
       HWND list = GetDlgItem(dialog, kList);
       RedrawWindow(dialog, 0, 0, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
       RECT client, box;
@@ -230,37 +196,24 @@ TEST_F(ColourDialogs, PaletteListOnTheScreen) {
           faults.push_back(entry);
         if (entry != caret && PixelOf(list, box.left, middle) != (row.answer ? fill : grey)) faults.push_back(-entry);
       }
+      for (int i = 0; i < (tree ? 1 : 3); i++) {
+        HWND sample = GetDlgItem(dialog, kFirstSample + i);
+        GetClientRect(sample, &client);
+        samples.push_back(PixelOf(sample, client.right - 2, 1));
+      }
+      Click(dialog, kFirstRadio + 1);
+      seen.push_back(Selection(dialog));
       PressButton(dialog, 1000);
-    });
+    }, row.hook);
+    EXPECT_EQ(seen, (std::vector<int>{row.want, 1, 1, tree ? 6 : 2})) << row.name << row.want;
+    EXPECT_STREQ(entryText, defaultText[row.language]);
+    std::vector<COLORREF> backgrounds = {Palette(2), Palette(2), Palette(4)};
+    EXPECT_EQ(samples, tree ? std::vector<COLORREF>{Palette(6)} : backgrounds);
     EXPECT_GT(checked, 5);
     EXPECT_EQ(faults, std::vector<int>()) << "entries (border: negative) wrong with hook " << (row.hook != 0);
     EXPECT_EQ(g_hook.calls > 0, row.hook != nullptr);
     EXPECT_EQ(g_hook.dialog, row.hook ? seenDialog : (HWND)0);
     EXPECT_EQ(g_hook.otherArguments, 0);
     DeleteObject(g_hook.fill);
-  }
-}
-
-// Each sample is painted on its pair's background, also when the table's
-// background records had no brush yet.
-TEST_F(ColourDialogs, SamplesShowTheirBackgrounds) {
-  for (int record = 0; record < 6; record++) SetColour(Palette(record + 1), record, 0);
-  HostProc<void(__stdcall *)()>("DeleteBrushOutputAndTreeViewColor")();
-  const struct { const char *name; std::vector<int> backgrounds; } rows[] = {
-      {"OpenOutputColorDialog", {1, 1, 3}}, {"OpenTreeViewColorDialog", {5}}};
-  for (const auto &row : rows) {
-    std::vector<COLORREF> seen, want;
-    RunColourDialog(row.name, kList, nullptr, [&seen, &row](HWND dialog) {
-      RedrawWindow(dialog, 0, 0, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-      for (size_t i = 0; i < row.backgrounds.size(); i++) {
-        HWND sample = GetDlgItem(dialog, kFirstSample + (int)i);
-        RECT client;
-        GetClientRect(sample, &client);
-        seen.push_back(PixelOf(sample, client.right - 2, 1));
-      }
-      PressButton(dialog, 1000);
-    });
-    for (int record : row.backgrounds) want.push_back(Palette(record + 1));
-    EXPECT_EQ(seen, want) << row.name;
   }
 }

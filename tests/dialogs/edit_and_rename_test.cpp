@@ -3,13 +3,8 @@
 // what they leave in the host's list or path buffer, and the host callbacks
 // they make.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
-#include "host/global_text.h"
-#include "host/host.h"
-#include "host/main_window.h"
-#include "host/product_copy.h"
-#include "host/scratch_folder.h"
+#include "host/files.h"
 #include <string.h>
 
 typedef int(__stdcall *RenameFn)(HWND, int, const char *, char *);
@@ -39,18 +34,12 @@ protected:
     g_checked.clear();
   }
   void TearDown() override {
-    StopDrivingDialogs();
     StopWatchingBoxes();
     HostProc<SetterFn>("CheckFolderSelectionValidForOpenEditDlgAPI")(0);
     RemoveFolderTree(folder);
   }
   std::string Path(const char *name) { return folder + "\\" + name; }
-  int Open(HGLOBAL *list, std::function<void(HWND)> action) {
-    DriveDialogs(kList, action);
-    int answer = HostProc<int(__stdcall *)(HWND, int, int, HGLOBAL *)>("OpenEditDialog")(HostMainWindow(), 0, 0, list);
-    EXPECT_EQ(StopDrivingDialogs(), 1);
-    return answer;
-  }
+  int Open(HGLOBAL *list, std::function<void(HWND)> action) { return OpenDriven("OpenEditDialog", list, kList, action); }
   std::string folder;
 };
 
@@ -131,7 +120,8 @@ static int __stdcall SameFileExists(HWND, const char *path, const int *first, co
 static int Rename(char *buffer, const char *extensions, const char *name, const char *extension,
                   std::string *shown, std::string *titles, std::string *firstBox) {
   WatchBoxes({IDOK});
-  DriveDialogs(kNewName, [&](HWND d) {
+  auto rename = HostProc<RenameFn>("OpenRenameFileDialog");
+  int answer = DriveOne(kNewName, [&](HWND d) {
     HWND combo = GetDlgItem(d, kExtension);
     for (int i = 0; i < (int)SendMessageA(combo, CB_GETCOUNT, 0, 0); i++) {
       char text[64] = "";
@@ -142,9 +132,7 @@ static int Rename(char *buffer, const char *extensions, const char *name, const 
     SendMessageA(combo, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)extension);
     ClickNow(d, IDOK);
     PressButton(d, 1000);
-  });
-  int answer = HostProc<RenameFn>("OpenRenameFileDialog")(HostMainWindow(), 0, extensions, buffer);
-  StopDrivingDialogs();
+  }, [&] { return rename(HostMainWindow(), 0, extensions, buffer); });
   for (const SeenBox &box : StopWatchingBoxes()) {
     *titles += box.title == HostMessageText(221, 0) ? "221 " : box.title == HostMessageText(125, 0) ? "125 " : "0 ";
     if (firstBox->empty()) *firstBox = box.text;

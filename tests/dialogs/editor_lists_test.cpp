@@ -4,10 +4,8 @@
 // whose chains are empty, hold records far above 4 GiB, or loop.
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/dialog_driver.h"
+#include "host/files.h"
 #include "host/menu_bar.h"
-#include "host/product_copy.h"
-#include "host/scratch_folder.h"
 #include <algorithm>
 
 enum { kList = 1312, kOpen = 40006, kClose = 1001, kSave = 40075 };
@@ -27,53 +25,6 @@ static std::string Enabled(HWND dialog) {
   std::string state;
   for (int id : {kOpen, kClose, kSave}) state += IsWindowEnabled(GetDlgItem(dialog, id)) ? "1" : "0";
   return state;
-}
-
-class EditorLists : public ::testing::Test {
-protected:
-  void SetUp() override { ASSERT_TRUE(PrepareHostForProductWindows()); }
-  void TearDown() override {
-    StopDrivingDialogs();
-    for (const char *setter : {"GetlpHeadTabListAPI", "EditorGetCurrentFilenameWithPathAPI", "IsModifiedNameHereAPI",
-                               "ExecutedEditorAndSaveInfoAndModifyRecentFileMenuAPI", "SaveMainTextOfEditorAPI",
-                               "EditorCloseEachEditorAPI", "CheckAllEditorTabsInAllowedRegionOnSizeAPI",
-                               "EditFootyGetHwndEditorAPI", "DestroyFindTextDlgAPI"})
-      HostProc<void(__stdcall *)(void *)>(setter)(nullptr);
-  }
-};
-
-// Each existing program once (two letter cases, one line), a missing one
-// skipped, a quoted path with blanks; a description holding ") " still gives
-// the program's own path; Cancel and closing leave the buffer empty.
-TEST_F(EditorLists, ChooserListsProgramsAndHandsBackThePath) {
-  std::string folder = ScratchFolder("editors");
-  std::string editor = folder + "\\described editor.exe", upper = editor;
-  ASSERT_TRUE(CopyInto(ToolPath("described_editor"), editor));
-  std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
-  std::string candidates = "\"" + editor + "\" -n %1|\"" + upper + "\"|C:\\no such\\editor.exe|" + ToolPath("emit") + "||";
-  std::replace(candidates.begin(), candidates.end(), '|', '\0');
-  ASSERT_LT(candidates.size(), 520u);
-  for (int end : {(int)kClose, (int)kSave, 0}) {
-    char buffer[520] = {};
-    memcpy(buffer, candidates.data(), candidates.size());
-    std::vector<std::string> lines;
-    std::string enabled;
-    DriveDialogs(kList, [&](HWND dialog) {
-      lines = ListLines(dialog);
-      enabled = IsWindowEnabled(GetDlgItem(dialog, kClose)) ? "choose on" : "choose off";
-      SendDlgItemMessageA(dialog, kList, LB_SETCURSEL, 0, 0);
-      Notify(dialog, LBN_SELCHANGE);
-      if (end) PressButton(dialog, end);
-      else PostMessageA(dialog, WM_CLOSE, 0, 0);
-    });
-    int result = HostProc<int(__stdcall *)(HWND, char *)>("OpenChooseEditorAtFirstStartupDialog")(HostMainWindow(), buffer);
-    EXPECT_EQ(StopDrivingDialogs(), 1);
-    EXPECT_EQ(lines, (std::vector<std::string>{"Editor (x86) Pro) " + editor, "emit.exe) " + ToolPath("emit")}));
-    EXPECT_EQ(enabled, "choose off");
-    EXPECT_EQ(result, end == kClose ? 1 : 0) << end;
-    EXPECT_EQ(std::string(buffer), end == kClose ? editor : "") << end;
-  }
-  RemoveFolderTree(folder);
 }
 
 // What the window list's callbacks were asked, in order, and what they answer.
@@ -96,6 +47,55 @@ static int __stdcall Close(void *record, int a, int b, int c) {
 static int __stdcall Tabs() { return Record("tabs", 0); }
 static HWND __stdcall Editor(int zero) { return Record("editor " + std::to_string(zero), 0), kEditorWindow; }
 static int __stdcall Destroy(HWND window) { return Record("destroy " + Text(window), 0); }
+static const std::pair<const char *, void *> kCallbacks[] = {
+    {"GetlpHeadTabListAPI", (void *)Head}, {"EditorGetCurrentFilenameWithPathAPI", (void *)Current},
+    {"IsModifiedNameHereAPI", (void *)Modified}, {"ExecutedEditorAndSaveInfoAndModifyRecentFileMenuAPI", (void *)Open},
+    {"SaveMainTextOfEditorAPI", (void *)Save}, {"EditorCloseEachEditorAPI", (void *)Close},
+    {"CheckAllEditorTabsInAllowedRegionOnSizeAPI", (void *)Tabs}, {"EditFootyGetHwndEditorAPI", (void *)Editor},
+    {"DestroyFindTextDlgAPI", (void *)Destroy}};
+static void SetCallbacks(bool on) {
+  for (const auto &callback : kCallbacks) HostProc<void(__stdcall *)(void *)>(callback.first)(on ? callback.second : 0);
+}
+
+class EditorLists : public ProductWindows {
+protected:
+  void TearDown() override {
+    ProductWindows::TearDown();
+    SetCallbacks(false);
+  }
+};
+
+// Each existing program once (two letter cases, one line), a missing one
+// skipped, a quoted path with blanks; a description holding ") " still gives
+// the program's own path; Cancel and closing leave the buffer empty.
+TEST_F(EditorLists, ChooserListsProgramsAndHandsBackThePath) {
+  std::string folder = ScratchFolder("editors");
+  std::string editor = folder + "\\described editor.exe", upper = editor;
+  ASSERT_TRUE(CopyInto(ToolPath("described_editor"), editor));
+  std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+  std::string candidates = "\"" + editor + "\" -n %1|\"" + upper + "\"|C:\\no such\\editor.exe|" + ToolPath("emit") + "||";
+  std::replace(candidates.begin(), candidates.end(), '|', '\0');
+  ASSERT_LT(candidates.size(), 520u);
+  for (int end : {(int)kClose, (int)kSave, 0}) {
+    char buffer[520] = {};
+    memcpy(buffer, candidates.data(), candidates.size());
+    std::vector<std::string> lines;
+    std::string enabled;
+    auto choose = HostProc<int(__stdcall *)(HWND, char *)>("OpenChooseEditorAtFirstStartupDialog");
+    int result = DriveOne(kList, [&](HWND dialog) {
+      lines = ListLines(dialog);
+      enabled = IsWindowEnabled(GetDlgItem(dialog, kClose)) ? "choose on" : "choose off";
+      SendDlgItemMessageA(dialog, kList, LB_SETCURSEL, 0, 0);
+      Notify(dialog, LBN_SELCHANGE);
+      PressButton(dialog, end);
+    }, [&] { return choose(HostMainWindow(), buffer); });
+    EXPECT_EQ(lines, (std::vector<std::string>{"Editor (x86) Pro) " + editor, "emit.exe) " + ToolPath("emit")}));
+    EXPECT_EQ(enabled, "choose off");
+    EXPECT_EQ(result, end == kClose ? 1 : 0) << end;
+    EXPECT_EQ(std::string(buffer), end == kClose ? editor : "") << end;
+  }
+  RemoveFolderTree(folder);
+}
 
 // Nodes and records far above 4 GiB: node i is words 8i..8i+7 of one block,
 // record i the words from 64 + 8i on.
@@ -122,28 +122,17 @@ struct Chain {
   }
 };
 
-static int OpenWindowList(std::function<void(HWND)> action) {
-  DriveDialogs(kList, action);
-  int result = HostProc<int(__stdcall *)(HWND, int, int, int)>("OpenListupEditorDialog")(HostMainWindow(), 0, 0, 0);
-  EXPECT_EQ(StopDrivingDialogs(), 1);
-  return result;
-}
+static int OpenWindowList(std::function<void(HWND)> action) { return OpenDriven("OpenListupEditorDialog", 0, kList, action); }
 
 // The lines (empty names and null records passed over, the changed name's
 // text after "<"), the current file selected, then Save, a refused and a done
 // Close, a refused and a done Open, and Cancel with the find dialog closed.
-TEST_F(EditorLists, WindowListLinesAndButtons) {
+TEST_F(EditorLists, WindowListLinesButtonsAndOddChains) {
   Chain chain;
   ASSERT_GE((ULONG_PTR)chain.words, 0x100000000ull);
   chain.Link({"C:\\src\\main.c", "C:\\src\\util.c", "", nullptr, "C:\\src\\io.c"});
   g_head = chain.Node(0);
-  const std::pair<const char *, void *> callbacks[] = {
-      {"GetlpHeadTabListAPI", (void *)Head}, {"EditorGetCurrentFilenameWithPathAPI", (void *)Current},
-      {"IsModifiedNameHereAPI", (void *)Modified}, {"ExecutedEditorAndSaveInfoAndModifyRecentFileMenuAPI", (void *)Open},
-      {"SaveMainTextOfEditorAPI", (void *)Save}, {"EditorCloseEachEditorAPI", (void *)Close},
-      {"CheckAllEditorTabsInAllowedRegionOnSizeAPI", (void *)Tabs}, {"EditFootyGetHwndEditorAPI", (void *)Editor},
-      {"DestroyFindTextDlgAPI", (void *)Destroy}};
-  for (const auto &callback : callbacks) HostProc<void(__stdcall *)(void *)>(callback.first)(callback.second);
+  SetCallbacks(true);
   g_current = "c:\\SRC\\UTIL.C";
   g_calls.clear();
   g_openAnswer = g_closeAnswer = 0;
@@ -176,19 +165,14 @@ TEST_F(EditorLists, WindowListLinesAndButtons) {
   g_openAnswer = 1;
   EXPECT_EQ(OpenWindowList([](HWND dialog) { SendMessageA(dialog, WM_COMMAND, kOpen, 0); }), 0);
   EXPECT_EQ(g_calls, (std::vector<std::string>{"open C:\\src\\util.c 1"}));
-}
-
-// No chain, no current name, and a chain that loops: the list is empty or
-// stops, and the dialog still opens and closes.
-TEST_F(EditorLists, WindowListOfEmptyAndLoopingChains) {
-  Chain chain;
+  // No chain, no current name, and a chain that loops: the list is empty or
+  // stops, and the dialog still opens and closes.
   chain.Link({"C:\\loop.c"});
   chain.Node(0)[1] = chain.Node(0);
-  HostProc<void(__stdcall *)(void *)>("GetlpHeadTabListAPI")((void *)Head);
+  g_current = nullptr;
   for (void *head : {(void *)nullptr, (void *)chain.Node(0)}) {
     g_head = head;
     size_t count = 99999;
-    std::string enabled;
     EXPECT_EQ(OpenWindowList([&](HWND dialog) {
                 count = ListLines(dialog).size();
                 enabled = Enabled(dialog);
@@ -222,16 +206,14 @@ TEST_F(EditorLists, RecentListEditor) {
     DeleteFileA(gone.c_str());
     std::vector<std::string> lines;
     std::string enabled;
-    DriveDialogs(kList, [&](HWND dialog) {
-      lines = ListLines(dialog);
-      enabled = Enabled(dialog) + (IsWindowEnabled(GetDlgItem(dialog, IDOK)) ? "1" : "0");
-      SendDlgItemMessageA(dialog, kList, LB_SETCURSEL, 0, 0);
-      for (int id : row.clicks) SendMessageA(dialog, WM_COMMAND, id, 0);
-      PressButton(dialog, row.end);
-    });
-    EXPECT_EQ(HostProc<int(__stdcall *)(HWND, int, int, int)>("OpenEditRecentFileFolderDialog")(HostMainWindow(), 0, 0, row.sub),
+    EXPECT_EQ(OpenDriven("OpenEditRecentFileFolderDialog", row.sub, kList, [&](HWND dialog) {
+                lines = ListLines(dialog);
+                enabled = Enabled(dialog) + (IsWindowEnabled(GetDlgItem(dialog, IDOK)) ? "1" : "0");
+                SendDlgItemMessageA(dialog, kList, LB_SETCURSEL, 0, 0);
+                for (int id : row.clicks) SendMessageA(dialog, WM_COMMAND, id, 0);
+                PressButton(dialog, row.end);
+              }),
               row.result);
-    EXPECT_EQ(StopDrivingDialogs(), 1);
     EXPECT_EQ(lines, (std::vector<std::string>{"000 " + a, "001 X " + gone, "002 " + xb, "003 " + c}));
     EXPECT_EQ(enabled, "1010");
     HMENU popup = HostMenuPopup(0, row.sub);

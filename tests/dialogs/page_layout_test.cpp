@@ -4,8 +4,6 @@
 // inserts at the caret.
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/dialog_driver.h"
-#include "host/menu_watcher.h"
 
 enum { kHeaderLeft = 1314, kFooterRight = 1319, kMarginRight = 1321 };
 
@@ -37,21 +35,10 @@ static std::pair<int, int> Selection(HWND dialog, int id) {
 static int MenuOpenNow() { return HostProc<int(__stdcall *)()>("IsMenuOpen")(); }
 
 static void OpenPageLayout(std::function<void(HWND)> action) {
-  DriveDialogs(kHeaderLeft, action);
-  EXPECT_EQ(HostProc<int(__stdcall *)(HWND, int, int, int)>("OpenPageLayoutDialog")(HostMainWindow(), 0, 0, 0), 1);
-  EXPECT_EQ(StopDrivingDialogs(), 1);
+  EXPECT_EQ(OpenDriven("OpenPageLayoutDialog", 0, kHeaderLeft, action), 1);
 }
 
-class PageLayout : public ::testing::Test {
-protected:
-  void SetUp() override { ASSERT_TRUE(PrepareHostForProductWindows()); }
-  void TearDown() override {
-    StopDrivingDialogs();
-    StopWatchingBoxes();
-    StopWatchingMenus();
-    HostSetLanguage(0);
-  }
-};
+typedef ProductWindows PageLayout;
 
 // The fields show the store (Get's top margin in 1322, its right one in
 // 1321, a huge margin whole); OK without a change keeps the store, and the
@@ -142,13 +129,12 @@ TEST_F(PageLayout, InsertionMenuAndIdentifiers) {
     });
     std::vector<SeenMenu> menus = StopWatchingMenus();
     ASSERT_EQ(menus.size(), 1u);
-    std::vector<std::pair<UINT, std::string>> items, want;
-    for (const SeenMenuItem &item : menus[0].items) items.push_back({item.id, item.text});
+    std::vector<std::pair<UINT, std::string>> want;
     for (int k = 0; k < 4; k++) {
       want.push_back({1327 + k, HostMessageText(125 + k, row.language)});
       if (k == 1) want.push_back({0, ""});
     }
-    EXPECT_EQ(items, want);
+    EXPECT_EQ(menus[0].items, want);
     EXPECT_EQ(menus[0].probe, 1);
     EXPECT_EQ(afterMenu, 0);
     EXPECT_EQ(text, row.want) << row.text.size();

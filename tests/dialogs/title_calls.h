@@ -1,10 +1,9 @@
 // The title and About windows' exports as the tests call them, and the host
-// prepared for them: English, its main window up, the product folder set.
+// prepared for the product's windows: English, its main window up, the
+// product folder set; the fixture of the dialog tests.
 #pragma once
-#include "host/box_watcher.h"
-#include "host/host.h"
-#include "host/journal.h"
-#include "host/main_window.h"
+#include <gtest/gtest.h>
+#include "host/dialog_driver.h"
 #include <string>
 
 typedef HWND(__stdcall *CreateTitleFn)(HWND, int, int, int);
@@ -35,3 +34,23 @@ inline bool PrepareHostForProductWindows() {
   JournalClear();
   return AnsiCodePageKeepsEveryByte();
 }
+
+// Prepares the host; after each test nothing is left driven or watched, no
+// bitmap of Kitlib's is left and the language is English again.
+class ProductWindows : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(PrepareHostForProductWindows());
+    main = HostMainWindow();
+    bitmapsBefore = BitmapsAlive();
+  }
+  void TearDown() override {
+    StopDrivingDialogs();
+    StopWatchingBoxes();
+    StopWatchingMenus();
+    HostSetLanguage(0);
+    EXPECT_EQ(BitmapsAlive(), bitmapsBefore) << "a bitmap was left";
+  }
+  HWND main = 0;
+  int bitmapsBefore = 0;
+};

@@ -3,8 +3,7 @@
 // and every way it goes (the host, automatically, the user, with its owner).
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/dialog_driver.h"
-#include "host/fresh_library.h"
+#include "host/files.h"
 
 typedef int(__stdcall *BoxFn)(HWND, LPCSTR, LPCSTR, UINT);
 
@@ -12,20 +11,17 @@ static int g_afterDestroyCalls = 0;
 static HWND g_probed = 0;
 static void __stdcall CountAfterDestroy() { g_afterDestroyCalls++; }
 
-class TitleWindow : public ::testing::Test {
+class TitleWindow : public ProductWindows {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(PrepareHostForProductWindows());
-    main = HostMainWindow();
+    ProductWindows::SetUp();
     SetCloseSetting(1);
     HostProc<SetFn>("SetHideOrvexStartHtml")(1);
     HostProc<SetFn>("DonotShowTitleDlg")(0);
     HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(CountAfterDestroy);
     g_afterDestroyCalls = 0;
-    bitmapsBefore = BitmapsAlive();
   }
   void TearDown() override {
-    StopWatchingBoxes();
     HostProc<AfterDestroyFn>("SetDoAfterDestroyTitleWindow")(nullptr);
     DestroyTitle();
     SetCloseSetting(1);
@@ -33,10 +29,8 @@ protected:
     SetUrlAnswer(1);
     HostProc<SetFn>("DonotShowTitleDlg")(0);
     SetWindowTextA(main, "Test host");
-    EXPECT_EQ(BitmapsAlive(), bitmapsBefore) << "a title bitmap was left";
+    ProductWindows::TearDown(); // the title's bitmap is gone by now
   }
-  HWND main = 0;
-  int bitmapsBefore = 0;
 };
 
 // Mode 6 shows only the bitmap frame; a second create returns the first
@@ -118,7 +112,8 @@ TEST_F(TitleWindow, StartRowPerFlagAndBrowserAnswer) {
 }
 
 // Hides count; shows undo them one by one; "do not show" keeps it hidden; a
-// library box hides it while up.
+// library box hides it while up. A show while showing is not allowed, with
+// no hide before it, leaves no debt: the next hide still hides the window.
 TEST_F(TitleWindow, HideCountDoNotShowAndBoxes) {
   HWND title = CreateTitle(main, 123, 0, 0);
   ASSERT_NE(title, nullptr);
@@ -133,6 +128,12 @@ TEST_F(TitleWindow, HideCountDoNotShowAndBoxes) {
   HostProc<BoxFn>("_myMessageBoxForOrvex")(main, "text", "title", MB_OK);
   EXPECT_EQ(StopWatchingBoxes().at(0).probe, 0);
   EXPECT_TRUE(IsWindowVisible(title));
+  HostProc<SetFn>("DonotShowTitleDlg")(1);
+  ShowTitle();
+  HostProc<SetFn>("DonotShowTitleDlg")(0);
+  HideTitle();
+  EXPECT_FALSE(IsWindowVisible(title));
+  ShowTitle();
   HostProc<SetFn>("DonotShowTitleDlg")(1);
   HideTitle();
   ShowTitle();
@@ -195,16 +196,4 @@ TEST_F(TitleWindow, DestroyedWithItsOwner) {
   HWND again = CreateTitle(main, 123, 0, 0);
   HideTitle();
   EXPECT_FALSE(IsWindowVisible(again));
-}
-
-// A show while showing is not allowed, with no hide before it, leaves no debt:
-// the next hide still hides the window.
-TEST_F(TitleWindow, ShowWithoutAHideLeavesTheNextHideWorking) {
-  HWND title = CreateTitle(main, 123, 0, 0);
-  ASSERT_NE(title, nullptr);
-  HostProc<SetFn>("DonotShowTitleDlg")(1);
-  ShowTitle();
-  HostProc<SetFn>("DonotShowTitleDlg")(0);
-  HideTitle();
-  EXPECT_FALSE(IsWindowVisible(title));
 }

@@ -4,9 +4,7 @@
 // out answering 1.
 #include <gtest/gtest.h>
 #include "dialogs/title_calls.h"
-#include "host/dialog_driver.h"
-
-typedef int(__stdcall *OpenToolFn)(HWND, int, int, const char *);
+#include <thread>
 
 enum { kFolderEdit = 1033, kDescription = 1101, kDownload = 1014, kOpenFolder = 40020 };
 enum { kCommandEdit = 1096, kCopy = 1116, kCopyResult = 1154 };
@@ -14,19 +12,10 @@ enum { kCommandEdit = 1096, kCopy = 1116, kCopyResult = 1154 };
 static const char kAssemblerAddress[] = "https://downloads.toolchain.example/tools/Tasm32.zip";
 static const char kDebuggerAddress[] = "https://downloads.toolchain.example/tools/TD32.zip";
 
-static int OpenTool(const char *name, const char *text, int identifyingControl, std::function<void(HWND)> action) {
-  DriveDialogs(identifyingControl, action);
-  int result = HostProc<OpenToolFn>(name)(HostMainWindow(), 0, 0, text);
-  EXPECT_EQ(StopDrivingDialogs(), 1) << name;
-  return result;
-}
-
-class ToolDialogs : public ::testing::Test {
+class ToolDialogs : public ProductWindows {
 protected:
-  void SetUp() override { ASSERT_TRUE(PrepareHostForProductWindows()); }
   void TearDown() override {
-    StopDrivingDialogs();
-    HostSetLanguage(0);
+    ProductWindows::TearDown();
     SetSuppress(0);
   }
   static void SetSuppress(int value) { KitProc<void(__stdcall *)(int)>("SetSuppressCopyClipBoardMessage")(value); }
@@ -46,11 +35,11 @@ TEST_F(ToolDialogs, SiteDialogSpeaksOfItsOwnTool) {
   };
   for (const auto &row : rows) {
     HostSetLanguage(row.language);
-    OpenTool("OpenTasm32SiteDialog", "C:\\asm", kFolderEdit, [](HWND dialog) { PressButton(dialog, IDOK); });
+    OpenDriven("OpenTasm32SiteDialog", "C:\\asm", kFolderEdit, [](HWND dialog) { PressButton(dialog, IDOK); });
     JournalClear();
     std::string folderText, description;
     bool enabledAgain = false;
-    EXPECT_EQ(OpenTool(row.name, row.folder, kFolderEdit, [&](HWND dialog) {
+    EXPECT_EQ(OpenDriven(row.name, row.folder, kFolderEdit, [&](HWND dialog) {
                 folderText = ControlText(dialog, kFolderEdit);
                 description = ControlText(dialog, kDescription);
                 SendMessageA(dialog, WM_COMMAND, kOpenFolder, 0);
@@ -73,36 +62,19 @@ TEST_F(ToolDialogs, SiteDialogSpeaksOfItsOwnTool) {
 // the dialog's copy cannot have it.
 struct ClipboardHolder {
   HANDLE ready = CreateEventA(0, TRUE, FALSE, 0), release = CreateEventA(0, TRUE, FALSE, 0);
-  HANDLE thread = CreateThread(0, 0, Hold, this, 0, 0);
+  std::thread holder{[this] {
+    BOOL opened = OpenClipboard(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0));
+    SetEvent(ready);
+    WaitForSingleObject(release, 10000);
+    if (opened) CloseClipboard();
+  }}; // its window goes with the thread
   ClipboardHolder() { WaitForSingleObject(ready, 5000); }
   ~ClipboardHolder() {
     SetEvent(release);
-    WaitForSingleObject(thread, 5000);
-    CloseHandle(thread);
-    CloseHandle(ready);
-    CloseHandle(release);
-  }
-  static DWORD WINAPI Hold(LPVOID self) {
-    ClipboardHolder *holder = (ClipboardHolder *)self;
-    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
-    BOOL opened = OpenClipboard(window);
-    SetEvent(holder->ready);
-    WaitForSingleObject(holder->release, 10000);
-    if (opened) CloseClipboard();
-    DestroyWindow(window);
-    return 0;
+    holder.join();
+    CloseHandle(ready), CloseHandle(release);
   }
 };
-
-static std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(0)) return "(not opened)";
-  HANDLE data = GetClipboardData(CF_TEXT);
-  const char *bytes = data ? (const char *)GlobalLock(data) : 0;
-  if (bytes) text = bytes, GlobalUnlock(data);
-  CloseClipboard();
-  return text;
-}
 
 // Copy puts the command on the clipboard and says so; with the clipboard
 // held elsewhere it says that it failed, in the current language. Kitlib's
@@ -118,11 +90,11 @@ TEST_F(ToolDialogs, CommandCopyAndItsMessageSwitch) {
   for (const auto &row : rows) {
     HostSetLanguage(row.language);
     SetSuppress(row.suppressed);
-    if (OpenClipboard(0)) EmptyClipboard(), CloseClipboard();
+    ClipboardText(true);
     std::string shown, result;
     {
       std::unique_ptr<ClipboardHolder> holder(row.held ? new ClipboardHolder : nullptr);
-      EXPECT_EQ(OpenTool("OpenShowCmdOptionDialog", command, kCommandEdit, [&](HWND dialog) {
+      EXPECT_EQ(OpenDriven("OpenShowCmdOptionDialog", command, kCommandEdit, [&](HWND dialog) {
                   shown = ControlText(dialog, kCommandEdit);
                   SendMessageA(dialog, WM_COMMAND, kCopy, 0);
                   result = ControlText(dialog, kCopyResult);
@@ -141,12 +113,10 @@ TEST_F(ToolDialogs, CommandCopyAndItsMessageSwitch) {
 TEST_F(ToolDialogs, EveryCloseAnswersOneAndHelp) {
   for (const char *name : {"OpenTasm32SiteDialog", "OpenTurboDebuggerSiteDialog", "OpenShowCmdOptionDialog"})
     for (int end : {IDOK, IDCANCEL, 1000, 0})
-      EXPECT_EQ(OpenTool(name, nullptr, IDOK, [end](HWND window) {
-                  if (end) PressButton(window, end);
-                  else PostMessageA(window, WM_CLOSE, 0, 0);
-                }), 1) << name << " " << end;
+      EXPECT_EQ(OpenDriven(name, (const char *)nullptr, IDOK, [end](HWND window) { PressButton(window, end); }), 1)
+          << name << " " << end;
   JournalClear();
-  OpenTool("OpenShowCmdOptionDialog", "x", kCommandEdit, [](HWND dialog) {
+  OpenDriven("OpenShowCmdOptionDialog", "x", kCommandEdit, [](HWND dialog) {
     PressButton(dialog, 40045);
     PressButton(dialog, IDOK);
   });

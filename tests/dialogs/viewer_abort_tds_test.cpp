@@ -4,13 +4,8 @@
 // the platform disables, and Delete emptying the output folders into the
 // recycle bin but never a drive root, the Windows folder or an empty name.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
-#include "host/host.h"
-#include "host/journal.h"
-#include "host/main_window.h"
-#include "host/product_copy.h"
-#include "host/scratch_folder.h"
+#include "host/files.h"
 #include <string.h>
 
 typedef void *(__stdcall *SetterFn)(void *);
@@ -36,17 +31,6 @@ static int __stdcall GetText(int id, char *buffer, int mode) {
 }
 static int __stdcall DeleteViewer(HWND dialog, int id) { return Record("delete", dialog == g_viewerDialog, id), 0; }
 
-// Empties the clipboard and returns what it held as text.
-static std::string TakeClipboardText() {
-  std::string text;
-  OpenClipboard(0);
-  HANDLE data = GetClipboardData(CF_TEXT);
-  if (data) text = (const char *)GlobalLock(data), GlobalUnlock(data);
-  EmptyClipboard();
-  CloseClipboard();
-  return text;
-}
-
 TEST(Viewer, OneViewerCopyAndClose) {
   const struct { const char *setter; void *function; } setters[] = {
       {"SetInitViewerDialogAPI", (void *)InitViewer},       {"SetFootyWriteEnableViewerDialogAPI", (void *)WriteEnable},
@@ -60,12 +44,12 @@ TEST(Viewer, OneViewerCopyAndClose) {
   EXPECT_EQ(create(HostMainWindow(), 0, 0, 8), 1);
   ASSERT_TRUE(IsWindow(g_viewerDialog));
   int before = buffers();
-  TakeClipboardText();
+  ClipboardText(true);
   WatchBoxes({IDOK});
   for (int length : {-1, 0x7fffffff, 5}) {
     g_length = length;
     SendMessageA(g_viewerDialog, WM_COMMAND, 40083, 0);
-    EXPECT_EQ(TakeClipboardText(), length == 5 ? "hello" : "") << length;
+    EXPECT_EQ(ClipboardText(true), length == 5 ? "hello" : "") << length;
   }
   EXPECT_TRUE(StopWatchingBoxes().empty()) << "the copy box stays switched off";
   EXPECT_EQ(KitProc<int(__stdcall *)()>("IsSuppressCopyClipBoardMessage")(), 0);
@@ -116,17 +100,11 @@ protected:
     JournalClear();
   }
   void TearDown() override {
-    StopDrivingDialogs();
     KitProc<void(__stdcall *)(int)>("KitSetWindowsPlatform")(-1);
     KitProc<void(__stdcall *)(const char *)>("KitSetDeletionRoot")(nullptr);
     RemoveFolderTree(folder);
   }
-  int Open(std::function<void(HWND)> action) {
-    DriveDialogs(1403, action);
-    int answer = HostProc<int(__stdcall *)(HWND, int, int, int)>("OpenBadTdsFileDialog")(HostMainWindow(), 0, 0, 0);
-    EXPECT_EQ(StopDrivingDialogs(), 1);
-    return answer;
-  }
+  int Open(std::function<void(HWND)> action) { return OpenDriven("OpenBadTdsFileDialog", 0, 1403, action); }
   std::string folder;
 };
 

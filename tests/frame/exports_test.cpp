@@ -2,7 +2,6 @@
 // definition file and the tests' own list of exports (written from the
 // interface; the sweep checks each line's kinds against its count) agree.
 #include <gtest/gtest.h>
-#include "host/export_lists.h"
 #include "host/host.h"
 #include <set>
 #include <sstream>

@@ -3,13 +3,8 @@
 // from real list boxes, combo boxes and edit fields; the wrong-kind boxes of
 // the disk check in both languages.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
-#include "host/global_text.h"
-#include "host/host.h"
-#include "host/main_window.h"
-#include "host/product_copy.h"
-#include "host/scratch_folder.h"
-#include "host/text_checks.h"
+#include "host/dialog_driver.h"
+#include "host/files.h"
 #include <string.h>
 
 typedef int(__stdcall *BoxListFn)(HWND, int, HGLOBAL, int);

@@ -3,10 +3,7 @@
 // the box is up, and focus, cursor and flag restored afterwards.
 #include <gtest/gtest.h>
 #include <functional>
-#include "host/box_watcher.h"
-#include "host/host.h"
-#include "host/main_window.h"
-#include "host/sjis_fit.h"
+#include "host/dialog_driver.h"
 
 typedef int(__stdcall *OsErrorBoxFn)(HWND, LPCSTR, HINSTANCE, int, int);
 
@@ -134,17 +131,14 @@ TEST(InvalidFolder, StatusLineSetWithABeepAndClearedWithout) {
   auto beeps = KitProc<int(__stdcall *)(UINT *)>("KitBeepsSoFar");
   HWND dialog = CreateWindowExA(0, "STATIC", "Folders", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, 0, 0, 0, 0);
   HWND status = CreateWindowExA(0, "STATIC", "before", WS_CHILD, 0, 0, 280, 20, dialog, (HMENU)40207, 0, 0);
-  char text[256];
   UINT type = 0;
   int before = beeps(nullptr);
   show(dialog, 1);
-  GetWindowTextA(status, text, sizeof text);
-  EXPECT_STREQ(text, "The folder is not valid.");
+  EXPECT_EQ(WindowText(status), "The folder is not valid.");
   EXPECT_EQ(beeps(&type), before + 1);
   EXPECT_EQ(type, 0x10u);
   show(dialog, 0);
-  GetWindowTextA(status, text, sizeof text);
-  EXPECT_STREQ(text, "");
+  EXPECT_EQ(WindowText(status), "");
   EXPECT_EQ(beeps(nullptr), before + 1);
   DestroyWindow(dialog);
 }

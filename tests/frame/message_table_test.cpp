@@ -7,7 +7,6 @@
 #include "host/host.h"
 #include <climits>
 
-
 static LPCSTR Text(int id, int language) {
   HostSetLanguage(language);
   LPCSTR text = HostProc<LPCSTR(__stdcall *)(int)>("GetAppropriateLangauge")(id);

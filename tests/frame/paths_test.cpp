@@ -2,24 +2,16 @@
 // names, display texts, files on disk, the existence checks with their boxes
 // (answered by the box watcher) and dialog conveniences. A scratch folder
 // with a blank in its name holds files.
-#include "host/box_watcher.h"
-#include "host/host.h"
-#include "host/product_copy.h"
-#include "host/scratch_folder.h"
-#include "host/text_checks.h"
+#include "host/dialog_driver.h"
+#include "host/files.h"
 #include <gtest/gtest.h>
 #include <string>
+
 typedef char *(__stdcall *PathToPath)(const char *path);
 typedef char *(__stdcall *NoArgText)(void);
 typedef int(__stdcall *NoArgInt)(void);
 typedef char *(__stdcall *NormalFromRelative)(char *target, const char *relative, const char *base);
-typedef char *(__stdcall *RelativeFromNormal)(const char *path, const char *base);
-typedef char *(__stdcall *WithoutExtension)(char *path, int nameOnly, char **dot, char *removed);
 typedef char *(__stdcall *InPlace)(char *text);
-typedef HGLOBAL(__stdcall *ProjectFile)(const char *name, DWORD *record, int *encoding, int convert);
-typedef char *(__stdcall *DirWithMessage)(HWND window, char *path, int messageId, int show);
-typedef char *(__stdcall *FileWithMessage)(HWND window, char *path, int messageId, int secondId, int titleId,
-                                           int show);
 
 static std::string Text(const char *text) { return text ? text : "(null)"; }
 
@@ -43,9 +35,9 @@ protected:
 // The base folder keeps a file's folder, the old base folder the path as it
 // stands; what does not fit is refused with the folder kept.
 TEST_F(BaseFolder, FromAFilePathOrAFolderAndOverLong) {
-  auto save = NeedHostProc<PathToPath>("SaveBaseFolder");
-  auto get = NeedHostProc<NoArgText>("GetBaseFolder");
-  auto there = NeedHostProc<NoArgInt>("IsBaseFolderThere");
+  auto save = HostProc<PathToPath>("SaveBaseFolder");
+  auto get = HostProc<NoArgText>("GetBaseFolder");
+  auto there = HostProc<NoArgInt>("IsBaseFolderThere");
   EXPECT_EQ(there(), 0);
   EXPECT_EQ(save(file.c_str()), get());
   EXPECT_EQ(Text(get()), folder.substr(0, folder.size() - 1));
@@ -54,19 +46,19 @@ TEST_F(BaseFolder, FromAFilePathOrAFolderAndOverLong) {
   EXPECT_EQ(Text(save(longest.c_str())), longest);
   EXPECT_EQ(save(tooLong.c_str()), nullptr);
   EXPECT_EQ(Text(get()), longest);
-  auto saveOld = NeedHostProc<PathToPath>("SaveOldBaseFolder");
+  auto saveOld = HostProc<PathToPath>("SaveOldBaseFolder");
   EXPECT_EQ(Text(saveOld(file.c_str())), file);
   EXPECT_EQ(saveOld(tooLong.c_str()), nullptr);
-  EXPECT_EQ(Text(NeedHostProc<NoArgText>("GetOldBaseFolder")()), file);
-  NeedHostProc<NoArgText>("ClearOldBaseFolder")();
-  EXPECT_EQ(NeedHostProc<NoArgInt>("IsOldBaseFolderThere")(), 0);
+  EXPECT_EQ(Text(HostProc<NoArgText>("GetOldBaseFolder")()), file);
+  HostProc<NoArgText>("ClearOldBaseFolder")();
+  EXPECT_EQ(HostProc<NoArgInt>("IsOldBaseFolderThere")(), 0);
 }
 
 // Kitlib resolves the paths; the library hands it the base folder when the
 // caller gives no base.
 TEST_F(BaseFolder, TheBaseFolderStandsInForAMissingBase) {
-  auto normal = NeedHostProc<NormalFromRelative>("FindNormalPathFromRelativePathForOrvex");
-  auto relative = NeedHostProc<RelativeFromNormal>("FindRelativePathFromNormalPathForOrvex");
+  auto normal = HostProc<NormalFromRelative>("FindNormalPathFromRelativePathForOrvex");
+  auto relative = HostProc<char *(__stdcall *)(const char *, const char *)>("FindRelativePathFromNormalPathForOrvex");
   char target[MAX_PATH];
   EXPECT_EQ(normal(target, "main.c", 0), nullptr);
   EXPECT_EQ(Text(relative(file.c_str(), 0)), file);
@@ -77,11 +69,8 @@ TEST_F(BaseFolder, TheBaseFolderStandsInForAMissingBase) {
 }
 
 TEST(SourceNames, ClassificationByFlagAndExtension) {
-  auto classify = NeedHostProc<int(__stdcall *)(const char *name, int flags)>("IsFileEffectiveSourceFile");
-  static const struct {
-    const char *name;
-    int flags, expected;
-  } cases[] = {
+  auto classify = HostProc<int(__stdcall *)(const char *name, int flags)>("IsFileEffectiveSourceFile");
+  static const struct { const char *name; int flags, expected; } cases[] = {
       {"a.cpp", 2, 0x20},  {"a.rc", 2, 0x200},  {"a.rc", 0x10, 0x100}, {"a.hpp", 0x80, 0x200},
       {"a.asm", 0x40, 0x10}, {"a.rc", 4, 0},     {"x\\Main.Cpp", 8, 0x20}, {"a.c", 0x41, 0},
       {"a.cc", 2, 0},      {"a.c.bak", 2, 0},   {"dir.c\\file", 2, 0},
@@ -91,7 +80,7 @@ TEST(SourceNames, ClassificationByFlagAndExtension) {
 }
 
 TEST(SourceNames, WithoutExtensionAndBackAgain) {
-  auto strip = NeedHostProc<WithoutExtension>("GetFileNameWithoutExtension");
+  auto strip = HostProc<char *(__stdcall *)(char *, int, char **, char *)>("GetFileNameWithoutExtension");
   static const struct {
     const char *path;
     int nameOnly;
@@ -121,10 +110,8 @@ TEST(SourceNames, WithoutExtensionAndBackAgain) {
 }
 
 TEST(SourceNames, CompilerReadableNames) {
-  auto convert = NeedHostProc<InPlace>("ConvertJapaneseNameToRandomAscciName");
-  static const struct {
-    const char *name, *expected;
-  } cases[] = {
+  auto convert = HostProc<InPlace>("ConvertJapaneseNameToRandomAscciName");
+  static const struct { const char *name, *expected; } cases[] = {
       {"\x82\xa0.c", "AE.c"},               // 0x82: 130 % 26 = 0; 0xA0: 160 % 26 = 4
       {"\x83\x5c.c", "BO.c"},               // the trail byte 0x5C is mapped, not left a backslash
       {"\x83\x41 b.c", "BAb.c"},            // ア: a trail byte below 128 stays, as hosts saved it
@@ -136,20 +123,17 @@ TEST(SourceNames, CompilerReadableNames) {
     EXPECT_EQ(Text(convert(buffer)), c.expected) << c.name;
   }
   typedef int(__stdcall * ByteFn)(int);
-  auto byte = NeedHostProc<ByteFn>("AllowNonAlphabet");
+  auto byte = HostProc<ByteFn>("AllowNonAlphabet");
   EXPECT_EQ(byte(' ') + byte('~') * 2 + byte(0x82) * 4 + byte(0x7F) * 8, 3);
 }
 
 TEST(SourceNames, UntitledNames) {
-  auto noName = NeedHostProc<const char *(__stdcall *)(int value)>("GetNoNameString");
-  auto isNoName = NeedHostProc<int(__stdcall *)(const char *path)>("IsFileWithNoName");
+  auto noName = HostProc<const char *(__stdcall *)(int value)>("GetNoNameString");
+  auto isNoName = HostProc<int(__stdcall *)(const char *path)>("IsFileWithNoName");
   const char english[] = "(Untitled)", japanese[] = "(\x96\xb3\x91\xe8)";
   EXPECT_EQ(Text(noName(0)), english);
   EXPECT_EQ(Text(noName(1)), japanese);
-  static const struct {
-    const char *name;
-    int expected;
-  } cases[] = {
+  static const struct { const char *name; int expected; } cases[] = {
       {"(Untitled):2", -1}, {"D:\\(\x96\xb3\x91\xe8)", 1}, {"(untitled)", 0}, {"(Untitled)x", 0}, {":", 0},
   };
   for (const auto &c : cases) {
@@ -161,8 +145,8 @@ TEST(SourceNames, UntitledNames) {
 
 TEST(SourceNames, SeparatorAndOutputCopy) {
   char list[8] = "a;b";
-  EXPECT_EQ(Text(NeedHostProc<InPlace>("FormatStringForOrvex")(list)), "a;b;");
-  auto output = NeedHostProc<int(__stdcall *)(const char *source, char *destination, int size)>("GetOutputPath");
+  EXPECT_EQ(Text(HostProc<InPlace>("FormatStringForOrvex")(list)), "a;b;");
+  auto output = HostProc<int(__stdcall *)(const char *source, char *destination, int size)>("GetOutputPath");
   char target[8] = "old";
   EXPECT_EQ(output("abc", 0, 0), 1);
   EXPECT_EQ(output(target, target, 8), 0);
@@ -180,12 +164,9 @@ static std::string Lines(int count) {
 }
 
 TEST(DisplayText, ShortStringAndLineNumber) {
-  auto shorten = NeedHostProc<int(__stdcall *)(char *text, int *length)>("GetShortStringIfLonger");
+  auto shorten = HostProc<int(__stdcall *)(char *text, int *length)>("GetShortStringIfLonger");
   std::string a250(250, 'a'), a251(251, 'a');
-  const struct {
-    std::string text, expected;
-    int length, answer;
-  } cases[] = {
+  const struct { std::string text, expected; int length, answer; } cases[] = {
       {std::string(255, 'a'), std::string(255, 'a'), 255, 0},
       {Lines(12), Lines(11), (int)Lines(11).size(), 0},
       {Lines(11) + "\r\n\r\n\n12", Lines(11), (int)Lines(11).size(), 0},
@@ -204,7 +185,7 @@ TEST(DisplayText, ShortStringAndLineNumber) {
     EXPECT_EQ(length, c.length) << c.text.size();
   }
   char abc[] = "abc";
-  auto count = NeedHostProc<int(__stdcall *)(const char *text, const char *last)>("CountLineNumber");
+  auto count = HostProc<int(__stdcall *)(const char *text, const char *last)>("CountLineNumber");
   static const struct {
     const char *text;
     int last, expected;
@@ -219,7 +200,7 @@ TEST(DisplayText, ShortStringAndLineNumber) {
 }
 
 TEST(DisplayText, CompileLineCutUndoneByTheNext) {
-  auto cut = NeedHostProc<char *(__stdcall *)(char *text, char **cut, char *saved)>("SetNewEmptyEndAtCompileDotC");
+  auto cut = HostProc<char *(__stdcall *)(char *text, char **cut, char *saved)>("SetNewEmptyEndAtCompileDotC");
   char first[] = "  a.c  ", second[] = "b.c ", third[] = "c.c";
   char *place = 0, saved = 0;
   EXPECT_EQ(cut(first, &place, &saved), first + 2);
@@ -238,12 +219,8 @@ typedef int(__stdcall *WindowIdIntFn)(HWND window, int id, int value);
 static const char kUtf8[] = "a\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x82\xbd\r\n";
 
 TEST_F(BaseFolder, ProjectFileInEachEncoding) {
-  auto open = NeedHostProc<ProjectFile>("OpenReadOnlyFileForProject");
-  const struct {
-    std::string bytes;
-    int convert, encoding;
-    std::string expected;
-  } cases[] = {
+  auto open = HostProc<HGLOBAL(__stdcall *)(const char *, DWORD *, int *, int)>("OpenReadOnlyFileForProject");
+  const struct { std::string bytes; int convert, encoding; std::string expected; } cases[] = {
       {kUtf8, 1, 1, SJIS_TEXT},
       {kUtf8, 0, -7, kUtf8},
       {"", 1, -7, ""},
@@ -274,7 +251,7 @@ TEST_F(BaseFolder, ProjectFileInEachEncoding) {
 }
 
 TEST_F(BaseFolder, FileAndDirExistWithMessage) {
-  auto check = NeedHostProc<FileWithMessage>("GetFileExistWithMessage");
+  auto check = HostProc<char *(__stdcall *)(HWND, char *, int, int, int, int)>("GetFileExistWithMessage");
   char path[MAX_PATH];
   strcpy(path, ("\"" + file + "\"").c_str());
   EXPECT_EQ(check(0, path, 40, 42, 41, 1), path);
@@ -306,7 +283,7 @@ TEST_F(BaseFolder, FileAndDirExistWithMessage) {
     EXPECT_EQ(seen[0].title, "Checking files and folders");
     EXPECT_EQ(seen[0].style, (UINT)(MB_ICONEXCLAMATION | MB_OK));
   }
-  auto checkDir = NeedHostProc<DirWithMessage>("GetDirExistWithMessage");
+  auto checkDir = HostProc<char *(__stdcall *)(HWND, char *, int, int)>("GetDirExistWithMessage");
   strcpy(path, missing.c_str());
   WatchBoxes({IDOK});
   EXPECT_EQ(checkDir(0, path, 226, 0), nullptr);
@@ -324,7 +301,7 @@ TEST(DialogConveniences, ChecksTabsAndTexts) {
   HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, 0, 0, 0, 0);
   CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_USETABSTOPS, 0, 0, 200, 100, window, (HMENU)100, 0, 0);
   CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_AUTOCHECKBOX, 0, 110, 100, 20, window, (HMENU)101, 0, 0);
-  auto checked = NeedHostProc<int(__stdcall *)(HWND window, int id)>("GetCheckedStateForOrvex");
+  auto checked = HostProc<int(__stdcall *)(HWND window, int id)>("GetCheckedStateForOrvex");
   CheckDlgButton(window, 101, BST_CHECKED);
   EXPECT_EQ(checked(window, 101), 1);
   EnableWindow(GetDlgItem(window, 101), FALSE);
@@ -334,16 +311,12 @@ TEST(DialogConveniences, ChecksTabsAndTexts) {
   RECT area;
   GetClientRect(box, &area);
   int outside = area.right + 10;
-  const struct {
-    const char *function;
-    HWND dialog;
-    int id, position, expected;
-  } cases[] = {
+  const struct { const char *function; HWND dialog; int id, position, expected; } cases[] = {
       {"SetTab", window, 100, 0, outside},          {"SetListTabs", box, 0, 40, 40},
       {"SetListTabsOutsideRect", window, 100, 40, outside}, {"SetListTabsOutsideRect", box, 0, 500, 500},
   };
   for (const auto &c : cases)
-    EXPECT_EQ(NeedHostProc<WindowIdIntFn>(c.function)(c.dialog, c.id, c.position), c.expected)
+    EXPECT_EQ(HostProc<WindowIdIntFn>(c.function)(c.dialog, c.id, c.position), c.expected)
         << c.function << " " << c.id << " " << c.position;
   DestroyWindow(window);
 }
@@ -357,14 +330,12 @@ TEST_F(BaseFolder, RelativeBasesResolveFromTheCurrentFolder) {
   ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
   GetCurrentDirectoryA(MAX_PATH, current);
   std::string here = current, drive = here.substr(0, 2);
-  const struct {
-    std::string relative, base, expected;
-  } rows[] = {
+  const struct { std::string relative, base, expected; } rows[] = {
       {"x.c", "relative\\dir", here + "\\relative\\dir\\x.c"},
       {"\\x.c", "relative", drive + "\\x.c"},
       {drive + "foo.c", "D:\\work", here + "\\foo.c"},
   };
-  auto normal = NeedHostProc<NormalFromRelative>("FindNormalPathFromRelativePathForOrvex");
+  auto normal = HostProc<NormalFromRelative>("FindNormalPathFromRelativePathForOrvex");
   for (const auto &row : rows) {
     char target[MAX_PATH];
     EXPECT_EQ(Text(normal(target, row.relative.c_str(), row.base.c_str())), row.expected) << row.relative;

@@ -6,7 +6,6 @@
 #include <functional>
 #include <map>
 #include "host/host.h"
-#include "host/text_checks.h"
 
 typedef char *(__stdcall *TextToText)(char *text);
 typedef char *(__stdcall *TextPlaceToText)(char *start, char *position);
@@ -35,13 +34,13 @@ static std::string Shown(const char *text) {
 // Every scanning export called on (text, place, argument); pointers come back
 // as offsets in the text (-1 for null).
 typedef std::function<long(char *text, char *place, int argument)> Call;
-#define TO_TEXT(F) {#F, [](char *t, char *, int) { return Offset(t, NeedHostProc<TextToText>(#F)(t)); }}
-#define PLACE_TO_TEXT(F) {#F, [](char *t, char *p, int) { return Offset(t, NeedHostProc<TextPlaceToText>(#F)(t, p)); }}
-#define INT_TO_TEXT(F) {#F, [](char *t, char *, int a) { return Offset(t, NeedHostProc<TextIntToText>(#F)(t, a)); }}
-#define TO_INT(F) {#F, [](char *t, char *, int) { return (long)NeedHostProc<int(__stdcall *)(char *text)>(#F)(t); }}
-#define PLACE_TO_INT(F) {#F, [](char *t, char *p, int) { return (long)NeedHostProc<TextPlaceToInt>(#F)(t, p); }}
-#define PLACE_TEST(F) {#F, [](char *t, char *p, int a) { return (long)NeedHostProc<PlaceTest>(#F)(t, p, a); }}
-#define INT_TO_INT(F) {#F, [](char *t, char *, int a) { return (long)NeedHostProc<TextIntToInt>(#F)(t, a); }}
+#define TO_TEXT(F) {#F, [](char *t, char *, int) { return Offset(t, HostProc<TextToText>(#F)(t)); }}
+#define PLACE_TO_TEXT(F) {#F, [](char *t, char *p, int) { return Offset(t, HostProc<TextPlaceToText>(#F)(t, p)); }}
+#define INT_TO_TEXT(F) {#F, [](char *t, char *, int a) { return Offset(t, HostProc<TextIntToText>(#F)(t, a)); }}
+#define TO_INT(F) {#F, [](char *t, char *, int) { return (long)HostProc<int(__stdcall *)(char *text)>(#F)(t); }}
+#define PLACE_TO_INT(F) {#F, [](char *t, char *p, int) { return (long)HostProc<TextPlaceToInt>(#F)(t, p); }}
+#define PLACE_TEST(F) {#F, [](char *t, char *p, int a) { return (long)HostProc<PlaceTest>(#F)(t, p, a); }}
+#define INT_TO_INT(F) {#F, [](char *t, char *, int a) { return (long)HostProc<TextIntToInt>(#F)(t, a); }}
 
 static const std::map<std::string, Call> &Calls() {
   static const std::map<std::string, Call> calls = {
@@ -53,7 +52,7 @@ static const std::map<std::string, Call> &Calls() {
       TO_INT(RemoveCRNLAtHead), PLACE_TO_INT(IsSpaceOnly), PLACE_TO_INT(IsSpaceOnlyAfterRightKakkoBeforeDaiKaikko),
       PLACE_TEST(IsTabOrSpace), PLACE_TEST(IsNewLine), INT_TO_INT(IsSpecifiedCharacterOnly),
       {"RemoveEndMarkInStringForOrvex",
-       [](char *t, char *, int a) { return (long)NeedHostProc<EndMarkRemover>("RemoveEndMarkInStringForOrvex")(t, a, 1); }},
+       [](char *t, char *, int a) { return (long)HostProc<EndMarkRemover>("RemoveEndMarkInStringForOrvex")(t, a, 1); }},
   };
   return calls;
 }
@@ -134,14 +133,11 @@ TEST(Scanning, Cases) {
     FreeGuarded(text);
   }
   char text[] = "ab";
-  EXPECT_EQ(NeedHostProc<TextPlaceToText>("FindLineHeadSkipYenmarkAsContinued")(text + 1, text), nullptr);
+  EXPECT_EQ(HostProc<TextPlaceToText>("FindLineHeadSkipYenmarkAsContinued")(text + 1, text), nullptr);
 }
 
 TEST(Scanning, KeywordAtAPlace) {
-  static const struct {
-    const char *function, *text;
-    int position, expected, movedTo;
-  } cases[] = {
+  static const struct { const char *function, *text; int position, expected, movedTo; } cases[] = {
       {"IsDefine", "#define X", 0, 1, 6},     // followed by a blank: moved to the final e
       {"IsDefine", "#defineX", 0, 1, 0},      // followed by a letter: stays
       {"IsDefine", "a#define X", 1, 0, 1},    // preceded by a letter
@@ -155,32 +151,28 @@ TEST(Scanning, KeywordAtAPlace) {
   for (const auto &c : cases) {
     char *text = GuardedText(c.text);
     char *position = text + c.position;
-    EXPECT_EQ(NeedHostProc<KeywordTest>(c.function)(text, &position), c.expected) << c.function << " " << Shown(c.text);
+    EXPECT_EQ(HostProc<KeywordTest>(c.function)(text, &position), c.expected) << c.function << " " << Shown(c.text);
     EXPECT_EQ(position - text, c.movedTo) << c.function << " on " << Shown(c.text);
     FreeGuarded(text);
   }
-  auto boundary = NeedHostProc<int(__stdcall *)(int byte)>("IsStringStartOrEndInDll");
+  auto boundary = HostProc<int(__stdcall *)(int byte)>("IsStringStartOrEndInDll");
   for (int byte : std::initializer_list<int>{0, ' ', '\v', '(', '~', '@', '[', '`'}) EXPECT_EQ(boundary(byte), 1) << byte;
   for (int byte : std::initializer_list<int>{'#', '_', 'a', '5', 0x95, -107 /* signed 0x95 */, 0x1F, 0x7F}) EXPECT_EQ(boundary(byte), 0) << byte;
   char words[] = "ab;cab", word[] = "ca";
-  EXPECT_EQ(NeedHostProc<TextPlaceToText>("FindStringByWordByWord")(words, word), words + 3);
+  EXPECT_EQ(HostProc<TextPlaceToText>("FindStringByWordByWord")(words, word), words + 3);
 }
 
 // The item after a word: on the word's own line, the line left as it was,
 // at most 519 bytes cut on a whole character.
 TEST(Scanning, ItemAfterAWord) {
-  static const struct {
-    const char *line;
-    int expected;
-    const char *item;
-  } cases[] = {
+  static const struct { const char *line; int expected; const char *item; } cases[] = {
       {"#define  FOO 1\r\nx", 1, "FOO"}, {"#define FOO\rBAR", 1, "FOO"}, {"#define", 0, ""},
       {"#define\rFOO", 0, ""},           // a lone CR after the word
       {"#define \r\nFOO", 0, ""},        // nothing on the word's line
       {"#defineX Y", 0, ""},             {"x; #define\tA(b) b", 1, "A"}, {"\x95\x5c#define Z", 1, "Z"},
       {"#define \x88\x9f\x88\x9f X", 1, "\x88\x9f\x88\x9f "}, // a two-byte run keeps the byte after
   };
-  auto find = NeedHostProc<ItemFinder>("FindItemOnTheRightSideAfterSpecifiedWord");
+  auto find = HostProc<ItemFinder>("FindItemOnTheRightSideAfterSpecifiedWord");
   char word[] = "#define";
   for (const auto &c : cases) {
     char *line = GuardedReadOnlyText(c.line);
@@ -188,8 +180,8 @@ TEST(Scanning, ItemAfterAWord) {
     memset(item, 'Q', sizeof item);
     EXPECT_EQ(find(line, word, item), c.expected) << Shown(c.line);
     EXPECT_STREQ(item, c.item) << Shown(c.line);
-    EXPECT_EQ(NeedHostProc<Getter>("IsWordToRight")(), c.expected);
-    EXPECT_EQ(NeedHostProc<Getter>("GetMovedCurPositionBySpacesDeleted")(), 0);
+    EXPECT_EQ(HostProc<Getter>("IsWordToRight")(), c.expected);
+    EXPECT_EQ(HostProc<Getter>("GetMovedCurPositionBySpacesDeleted")(), 0);
     FreeGuarded(line);
   }
   std::string text = "#define ";

@@ -6,17 +6,13 @@
 #include <gtest/gtest.h>
 #include "frame/shift_jis.h"
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <string>
 
 namespace {
 
 // `starts` marks each byte: 'c' where a character starts, '-' for the second
 // byte of a two-byte character. Offsets are -1 for none.
-const struct {
-  const char *text, *starts;
-  int lastSeparator, lastCharacter;
-} kRows[] = {
+const struct { const char *text, *starts; int lastSeparator, lastCharacter; } kRows[] = {
     {"", "", -1, -1},
     {"a/b\\c", "ccccc", 3, 4},
     {"\x83\x5c\\", "c-c", 2, 2},            // ソ then a real backslash
@@ -53,10 +49,10 @@ TEST(ShiftJis, CharacterStartsLastSeparatorAndLastCharacter) {
 // the untitled-name test alike.
 TEST(ShiftJis, ExportsAgreeOnALoneLeadByte) {
   char *text = GuardedReadOnlyText("\x81:2");
-  EXPECT_EQ(NeedHostProc<char *(__stdcall *)(char *)>("FindKUGIRIMARK_FOR_SAME_NAME")(text), text + 1);
+  EXPECT_EQ(HostProc<char *(__stdcall *)(char *)>("FindKUGIRIMARK_FOR_SAME_NAME")(text), text + 1);
   FreeGuarded(text);
   char *path = GuardedReadOnlyText("\x81:2\\(Untitled)");
-  EXPECT_EQ(NeedHostProc<int(__stdcall *)(const char *)>("IsFileWithNoName")(path), -1);
+  EXPECT_EQ(HostProc<int(__stdcall *)(const char *)>("IsFileWithNoName")(path), -1);
   FreeGuarded(path);
 }
 

@@ -5,32 +5,26 @@
 #include <mutex>
 
 static std::mutex g_lock;
-static std::vector<int> g_commands;
-static std::vector<std::string> g_statusTexts;
-static int g_addUserKeywords = 0;
-static WNDPROC g_mainProcedure = 0;
+static std::vector<std::string> g_record; // under g_lock
+static WNDPROC g_mainProcedure = 0;       // set once by the test thread
+
+static int Record(const std::string &event) {
+  std::lock_guard<std::mutex> hold(g_lock);
+  g_record.push_back(event);
+  return 1;
+}
 
 static LRESULT CALLBACK RecordingMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND && (LOWORD(wParam) == 40187 || LOWORD(wParam) == 40186)) {
-    std::lock_guard<std::mutex> hold(g_lock);
-    g_commands.push_back(LOWORD(wParam));
-  }
+  if (message == WM_COMMAND && (LOWORD(wParam) == 40187 || LOWORD(wParam) == 40186))
+    Record("command " + std::to_string(LOWORD(wParam)));
   return CallWindowProcA(g_mainProcedure, window, message, wParam, lParam);
 }
 
-static int __stdcall StatusRegion(const char *text) {
-  std::lock_guard<std::mutex> hold(g_lock);
-  g_statusTexts.push_back(text ? text : "<null>");
-  return 1;
-}
-
-static int __stdcall AddUserKeywords() {
-  std::lock_guard<std::mutex> hold(g_lock);
-  g_addUserKeywords++;
-  return 1;
-}
+static int __stdcall StatusRegion(const char *text) { return Record(text ? "status " + std::string(text) : "status"); }
+static int __stdcall AddUserKeywords() { return Record("add keywords"); }
 
 void CompletionRecorderStart() {
+  TakeCompletionRecord();
   if (g_mainProcedure) return;
   g_mainProcedure = (WNDPROC)SetWindowLongPtrA(HostMainWindow(), GWLP_WNDPROC, (LONG_PTR)RecordingMainWindow);
   typedef void(__stdcall * Setter)(void *);
@@ -38,24 +32,9 @@ void CompletionRecorderStart() {
   HostProc<Setter>("SetAddUserKeywordsInOpenPutWordDlgAPI")((void *)AddUserKeywords);
 }
 
-void CompletionRecorderClear() {
+std::vector<std::string> TakeCompletionRecord() {
   std::lock_guard<std::mutex> hold(g_lock);
-  g_commands.clear();
-  g_statusTexts.clear();
-  g_addUserKeywords = 0;
-}
-
-std::vector<int> CompletionCommands() {
-  std::lock_guard<std::mutex> hold(g_lock);
-  return g_commands;
-}
-
-std::vector<std::string> StatusRegionTexts() {
-  std::lock_guard<std::mutex> hold(g_lock);
-  return g_statusTexts;
-}
-
-int AddUserKeywordsCalls() {
-  std::lock_guard<std::mutex> hold(g_lock);
-  return g_addUserKeywords;
+  std::vector<std::string> record;
+  record.swap(g_record);
+  return record;
 }

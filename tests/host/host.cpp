@@ -1,6 +1,9 @@
 // Loading the library and its companions, and small helpers every test uses.
 #include "host/host.h"
+#include <gtest/gtest.h>
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 
 std::string HostFolder() {
   char path[MAX_PATH];
@@ -33,10 +36,18 @@ HMODULE KitLibrary() {
 
 FARPROC HostFind(HMODULE module, const char *name) { return GetProcAddress(module, name); }
 
-void HostSetLanguage(int language) {
-  auto set = KitProc<void(__stdcall *)(int)>("KitSetLanguage");
-  if (set) set(language);
+FARPROC NeedProc(HMODULE module, const char *name) {
+  FARPROC proc = HostFind(module, name);
+  if (!proc) {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(module, path, MAX_PATH);
+    fprintf(stderr, "missing export %s of %s\n", name, path);
+    abort();
+  }
+  return proc;
 }
+
+void HostSetLanguage(int language) { KitProc<void(__stdcall *)(int)>("KitSetLanguage")(language); }
 
 char *GuardedCopy(const void *bytes, size_t length) {
   SYSTEM_INFO info;
@@ -55,6 +66,13 @@ char *GuardedCopy(const void *bytes, size_t length) {
 
 char *GuardedText(const char *text) { return GuardedCopy(text, strlen(text) + 1); }
 
+char *GuardedReadOnlyText(const char *text) {
+  char *copy = GuardedText(text);
+  DWORD old;
+  if (copy) VirtualProtect(copy, strlen(text) + 1, PAGE_READONLY, &old);
+  return copy;
+}
+
 void FreeGuarded(void *copy) {
   MEMORY_BASIC_INFORMATION info;
   if (copy && VirtualQuery(copy, &info, sizeof info)) VirtualFree(info.AllocationBase, 0, MEM_RELEASE);
@@ -69,4 +87,62 @@ std::vector<std::string> ReadLines(const std::string &path) {
     lines.push_back(line);
   }
   return lines;
+}
+
+std::vector<ListedExport> ListedExports(const std::string &pattern) {
+  std::string folder = pattern.substr(0, pattern.find_last_of("\\/") + 1);
+  std::vector<std::string> files;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+    files.push_back(folder + found.cFileName);
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  std::sort(files.begin(), files.end());
+  std::vector<ListedExport> listed;
+  for (const std::string &file : files)
+    for (const std::string &line : ReadLines(file)) {
+      std::istringstream words(line);
+      ListedExport entry;
+      if (!(words >> entry.name) || entry.name[0] == '#' || !(words >> entry.count)) continue;
+      for (std::string kind; words >> kind;) entry.kinds.push_back(kind);
+      listed.push_back(entry);
+    }
+  return listed;
+}
+
+HGLOBAL GlobalText(const std::string &text) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  return block;
+}
+
+std::string TextOfGlobal(HGLOBAL block) {
+  if (!block) return "(none)";
+  std::string text = (const char *)GlobalLock(block);
+  GlobalUnlock(block);
+  return text;
+}
+
+std::string ClipboardText(bool take) {
+  if (!OpenClipboard(0)) return "(not opened)";
+  HANDLE data = GetClipboardData(CF_TEXT);
+  const char *bytes = data ? (const char *)GlobalLock(data) : 0;
+  std::string text = bytes ? bytes : "";
+  if (bytes) GlobalUnlock(data);
+  if (take) EmptyClipboard();
+  CloseClipboard();
+  return text;
+}
+
+void ExpectSameSequence(const std::vector<std::string> &expected, const std::vector<std::string> &actual,
+                        const char *what) {
+  size_t common = expected.size() < actual.size() ? expected.size() : actual.size();
+  for (size_t i = 0; i < common; i++)
+    if (expected[i] != actual[i]) {
+      ADD_FAILURE() << what << ": item " << i << " is \"" << actual[i] << "\", expected \"" << expected[i] << "\"";
+      return;
+    }
+  if (expected.size() != actual.size())
+    ADD_FAILURE() << what << ": " << actual.size() << " items, expected " << expected.size();
 }

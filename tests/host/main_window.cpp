@@ -1,5 +1,6 @@
-// Creates the host's main window once per test program and hands the library
-// its message library and texts the way the host would reach them.
+// Creates the host's main window once per test program, hands the library
+// its message library and texts the way the host would reach them, and
+// reads the stand-in's journal through its Kit... exports.
 #include "host/host.h"
 #include "host/main_window.h"
 
@@ -13,8 +14,7 @@ static void CreateMainWindow() {
                            GetModuleHandleA(0), 0);
   g_edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, g_main, (HMENU)101,
                            GetModuleHandleA(0), 0);
-  auto setMain = KitProc<void(__stdcall *)(HWND)>("KitSetMainWindow");
-  if (setMain) setMain(g_main);
+  KitProc<void(__stdcall *)(HWND)>("KitSetMainWindow")(g_main);
 }
 
 HWND HostMainWindow() {
@@ -35,14 +35,42 @@ void HostFocusAndCursorBeforeCall() {
 
 HINSTANCE HostMessageLibrary() {
   HostLibrary();
-  HMODULE module = GetModuleHandleA("orvexmsg.dll");
-  auto get = reinterpret_cast<HINSTANCE(__stdcall *)()>(HostFind(module, "GethInstOrvexmsg"));
-  return get ? get() : 0;
+  return ProcOf<HINSTANCE(__stdcall *)()>(GetModuleHandleA("orvexmsg.dll"), "GethInstOrvexmsg")();
 }
 
 std::string HostMessageText(int id, int language) {
-  auto load = KitProc<int(__stdcall *)(HINSTANCE, int, int, LPSTR, int)>("KitLoadText");
   char text[4096] = "";
-  if (load) load(HostMessageLibrary(), id, language, text, sizeof text);
+  KitProc<int(__stdcall *)(HINSTANCE, int, int, LPSTR, int)>("KitLoadText")(HostMessageLibrary(), id, language, text,
+                                                                           sizeof text);
   return text;
+}
+
+std::vector<std::string> JournalLines() {
+  auto count = KitProc<int(__stdcall *)()>("KitJournalCount");
+  auto line = KitProc<int(__stdcall *)(int, char *, int)>("KitJournalLine");
+  std::vector<std::string> lines;
+  for (int i = 0, n = count(); i < n; i++) {
+    char text[2048];
+    line(i, text, sizeof text);
+    lines.push_back(text);
+  }
+  return lines;
+}
+
+void JournalClear() { KitProc<void(__stdcall *)()>("KitJournalClear")(); }
+
+void SetUrlAnswer(int answer) { KitProc<void(__stdcall *)(int)>("KitSetUrlAnswer")(answer); }
+
+std::string JournalLine(const std::vector<std::string> &fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); i++) line += (i ? "\t" : "") + fields[i];
+  return line;
+}
+
+std::vector<std::string> JournalFields(const std::string &line) {
+  std::vector<std::string> fields;
+  size_t at = 0;
+  for (size_t tab; (tab = line.find('\t', at)) != std::string::npos; at = tab + 1) fields.push_back(line.substr(at, tab - at));
+  fields.push_back(line.substr(at));
+  return fields;
 }

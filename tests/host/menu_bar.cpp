@@ -10,14 +10,10 @@ struct MenuRow {
   int id;           // for commands; 1 with "---" is a grayed placeholder
   int fill;         // > 0: that many plain commands instead of this row
 };
-#define POPUP(level, text)                                                                                             \
-  { level, text, 0, 0 }
-#define ITEM(level, text, id)                                                                                          \
-  { level, text, id, 0 }
-#define SEPARATOR                                                                                                      \
-  { 1, 0, 0, 0 }
-#define FILL(text, firstId, count)                                                                                     \
-  { 1, text, firstId, count }
+#define POPUP(level, text) {level, text, 0, 0}
+#define ITEM(level, text, id) {level, text, id, 0}
+#define SEPARATOR {1, 0, 0, 0}
+#define FILL(text, firstId, count) {1, text, firstId, count}
 
 // clang-format off
 static const MenuRow kBar[] = {
@@ -76,10 +72,6 @@ HWND HostBuildMenuBar() {
   SetMenu(window, BuildBar());
   if (old) DestroyMenu(old);
   return window;
-}
-
-void HostAddSystemItem() {
-  InsertMenuA(GetMenu(HostMainWindow()), 0, MF_BYPOSITION | MF_POPUP | MF_STRING, (UINT_PTR)CreatePopupMenu(), "");
 }
 
 HostMenuItem HostReadMenuItem(HMENU menu, int position) {

@@ -8,9 +8,6 @@
 
 // Puts a fresh bar on the main window and returns the window.
 HWND HostBuildMenuBar();
-// Puts an item without text first on the bar, as a maximized child window
-// puts its system menu there.
-void HostAddSystemItem();
 
 struct HostMenuItem {
   std::string text;

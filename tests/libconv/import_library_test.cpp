@@ -3,12 +3,8 @@
 // boxes it asks and warns with, a source folder that refuses new files, and
 // the arguments it refuses without showing itself.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
 #include "host/dialog_driver.h"
-#include "host/host.h"
-#include "host/main_window.h"
-#include "host/product_copy.h"
-#include "host/scratch_folder.h"
+#include "host/files.h"
 #include <string.h>
 
 typedef int(__stdcall *OpenFn)(HWND, int, int *, char **);
@@ -42,7 +38,6 @@ protected:
     HostProc<void(__stdcall *)()>("FreeLibraryNameForMCtoBClibrary")();
   }
   void TearDown() override {
-    StopDrivingDialogs();
     StopWatchingBoxes();
     HostSetLanguage(0);
     KitProc<void(__stdcall *)(const char *)>("KitSetDesktopDirectory")(nullptr);
@@ -58,13 +53,12 @@ protected:
     Outcome outcome;
     outcome.kind = kind;
     WatchBoxes(answers);
-    DriveDialogs(kLabel, [&](HWND d) {
+    auto open = HostProc<OpenFn>("OpenNewBClibDialog");
+    outcome.result = DriveOne(kLabel, [&](HWND d) {
       if (fill) fill(d);
       ClickNow(d, IDOK);
       PressButton(d, 1000);
-    });
-    outcome.result = HostProc<OpenFn>("OpenNewBClibDialog")(HostMainWindow(), 0, &outcome.kind, names);
-    EXPECT_EQ(StopDrivingDialogs(), 1);
+    }, [&] { return open(HostMainWindow(), 0, &outcome.kind, names); });
     outcome.boxes = StopWatchingBoxes();
     outcome.source = entries[1];
     outcome.target = entries[4];

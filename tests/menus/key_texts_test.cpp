@@ -39,11 +39,7 @@ TEST(KeyTexts, EveryKeyAndMaskComposesAndReadsBack) {
 }
 
 TEST(KeyTexts, KeyNamesParseWholeAndOnlyInTheShortcut) {
-  static const struct {
-    int language;
-    const char *text;
-    int key, position;
-  } kCases[] = {
+  static const struct { int language; const char *text; int key, position; } kCases[] = {
       {0, "Ctrl+Back Space", 0x08, 5},
       {0, "Ctrl+Page Up", 0x21, 5},
       {0, "Alt+X", 'X', 4},
@@ -67,11 +63,7 @@ TEST(KeyTexts, KeyNamesParseWholeAndOnlyInTheShortcut) {
 // a result longer than a menu text leaves the text as it was.
 TEST(KeyTexts, ComposingReplacesTheWholeOldShortcut) {
   std::string longLabel = std::string(510, 'a') + "\tF9";
-  static const struct {
-    const char *text;
-    int key, tail, mask;
-    const char *expected;
-  } kCases[] = {
+  static const struct { const char *text; int key, tail, mask; const char *expected; } kCases[] = {
       {"&Open\tCtrl+O", 0, 0, 0, "&Open"},
       {"&Run\tF5", 'R', 0, 1, "&Run\t Ctrl+R"},
       {"E&xit\tAlt+X", 'Q', 0, 1, "E&xit\t Ctrl+Q"},
@@ -93,9 +85,7 @@ TEST(KeyTexts, ComposingReplacesTheWholeOldShortcut) {
 }
 
 TEST(KeyTexts, KeyStrokesAreJudged) {
-  static const struct {
-    int code, mask, special, result, after;
-  } kRows[] = {
+  static const struct { int code, mask, special, result, after; } kRows[] = {
       {0x24, 1, 1, 1, 0x24}, {0x25, 1, 1, 0, 0x25}, {0x25, 3, 1, 1, 0x25},  {0x25, 2, 1, 0, 0x25},
       {0x25, 5, 1, 1, 0x25}, {'A', 4, 0, 1, 'A'},   {0x2E, 0, 0, -1, 0x2E}, {0x08, 0, 1, -1, 0x08},
       {'A', 0, 0, -2, 'A'},  {0x90, 0, 0, 0, 0x90}, {0xBD, 2, 0, 0, '-'},   {-5, 1, 1, 0, -5},

@@ -2,9 +2,8 @@
 // places past the keyed ones, names compared with single-byte letters folded,
 // the placeholder of an empty list, the window list's fixed commands, the
 // active projects from a combo box, and a failed Windows call.
-#include "host/box_watcher.h"
-#include "host/product_copy.h"
-#include "host/scratch_folder.h"
+#include "host/dialog_driver.h"
+#include "host/files.h"
 #include "menus/menu_calls.h"
 #include <string.h>
 

@@ -2,9 +2,8 @@
 // while keeping shortcuts and popups, the shortcut search, enabling and
 // states, and failure results for bad numbers, an empty table, positions past
 // the end and item texts longer than a menu text.
-#include "host/box_watcher.h"
-#include "host/fresh_library.h"
-#include "host/sjis_fit.h"
+#include "host/dialog_driver.h"
+#include "host/files.h"
 #include "menus/menu_calls.h"
 #include <string.h>
 
@@ -13,7 +12,8 @@
 TEST_F(MenuBarTest, StartNumberCountsTheSystemItemOnTheBar) {
   HMENU bar = GetMenu(window);
   for (int start : {0, 1}) {
-    if (start) HostAddSystemItem();
+    // The system item: one without text first on the bar, as a maximized child window puts it there.
+    if (start) InsertMenuA(bar, 0, MF_BYPOSITION | MF_POPUP | MF_STRING, (UINT_PTR)CreatePopupMenu(), "");
     Call<int>("AdjustOSBugForMenuEmpty");
     EXPECT_EQ(Call<int>("GetStartMainMenuNo"), start);
     int position = -9;
@@ -64,11 +64,7 @@ TEST_F(MenuBarTest, RewritesKeepShortcutsTailsAndPopups) {
 }
 
 TEST_F(MenuBarTest, ShortcutsFindTheirCommands) {
-  static const struct {
-    const char *key;
-    bool withMask;
-    int wanted, id;
-  } kSearches[] = {
+  static const struct { const char *key; bool withMask; int wanted, id; } kSearches[] = {
       {"o", false, 0, 40002},  {"o", true, 1, 40002},  {"o", true, 3, 0},
       {"O ", false, 0, 40002}, {"Op", false, 0, 0},    {"back space", false, 0, 40012},
       {"X", true, 2, 40009},   {"F5", true, 5, 40005}, {"", false, 0, 0},
@@ -125,8 +121,8 @@ TEST_F(MenuBarTest, BadAddressesGiveTheFailureResult) {
 
   HMODULE fresh = LoadFreshLibrary();
   ASSERT_NE(fresh, nullptr);
-  auto modify = NeedProcOf<int(__stdcall *)(LPCSTR, int, int, int, UINT)>(fresh, "ModifyMenuStringInMenu");
-  auto insert = NeedProcOf<int(__stdcall *)(LPCSTR, int, int, int, int, int)>(fresh, "InsertItemsInMenu");
+  auto modify = ProcOf<int(__stdcall *)(LPCSTR, int, int, int, UINT)>(fresh, "ModifyMenuStringInMenu");
+  auto insert = ProcOf<int(__stdcall *)(LPCSTR, int, int, int, int, int)>(fresh, "InsertItemsInMenu");
   EXPECT_EQ(modify("x", 0, -1, -1, MF_BYPOSITION), 0); // not the bar's first menu
   EXPECT_EQ(HostReadMenuItem(GetMenu(window), 0).text, "&File");
   EXPECT_EQ(insert("x", 8, -1, 9, 32000, 0), -1);

@@ -6,15 +6,14 @@
 #pragma once
 #include "host/host.h"
 #include "host/menu_bar.h"
-#include "host/text_checks.h"
 #include <gtest/gtest.h>
 #include <string>
 
 template <class R, class... A> R Call(const char *name, A... args) {
-  return NeedHostProc<R(__stdcall *)(A...)>(name)(args...);
+  return HostProc<R(__stdcall *)(A...)>(name)(args...);
 }
 template <class R, class... A> R Kit(const char *name, A... args) {
-  return NeedKitProc<R(__stdcall *)(A...)>(name)(args...);
+  return KitProc<R(__stdcall *)(A...)>(name)(args...);
 }
 static int *const kNoOut = nullptr;
 

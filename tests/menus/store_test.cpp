@@ -90,11 +90,7 @@ TEST_F(MenuBarTest, RecordsApplyAndStayAsTheyAre) {
   for (int time = 0; time < 2; time++) EXPECT_EQ(Call<int>("SetModifiedKeyStrokeInMenu", saved), 1);
   EXPECT_EQ(Text(0, 1), "&Open...\tCtrl+O");
   EXPECT_EQ(saved, record);
-  static const struct {
-    const char *record;
-    int bar, position, item;
-    const char *text;
-  } kShortcuts[] = {
+  static const struct { const char *record; int bar, position, item; const char *text; } kShortcuts[] = {
       {"Ctrl+R\t5 1 -1|1", 5, 1, -1, "&Run\tCtrl+R"},
       {"Alt+Q\t0 30 -1|27", 0, 30, -1, "E&xit\tAlt+Q"},
       {"\t5 1 -1|1", 5, 1, -1, "&Run"},

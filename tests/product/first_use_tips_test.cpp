@@ -1,9 +1,7 @@
 // The first-use tips: five boxes of message-library texts walked forward,
 // back one step, and out; read off the screen and answered by a click.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
-#include "host/host.h"
-#include "host/main_window.h"
+#include "host/dialog_driver.h"
 
 typedef int(__stdcall *TipsFn)(int);
 typedef void(__stdcall *SetWindowFn)(HWND);

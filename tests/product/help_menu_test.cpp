@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include "host/dialog_driver.h"
-#include "host/fresh_library.h"
-#include "host/host.h"
-#include "host/journal.h"
-#include "host/main_window.h"
+#include "host/files.h"
 
 typedef int(__stdcall *OnHelpFn)(HWND, UINT, WPARAM, LPARAM);
 
@@ -65,9 +62,7 @@ TEST_F(HelpMenu, DocumentationSiteWithTheBusyTitleInBothLanguages) {
     ASSERT_EQ(fields.size(), 4u) << lines[0];
     EXPECT_EQ(fields[2].substr(0, 8), "https://");
     EXPECT_EQ(fields[3], c.busy);
-    char title[1024];
-    GetWindowTextA(HostMainWindow(), title, sizeof title);
-    EXPECT_EQ(std::string(title), c.title);
+    EXPECT_EQ(WindowText(HostMainWindow()), c.title);
   }
 }
 
@@ -93,12 +88,9 @@ TEST(HelpBeforeTheProductFolder, OpensNothing) {
       {"OpenNewBClibDialog", 40152, [&](FARPROC open) { ((int(__stdcall *)(HWND, int, int *, char **))open)(main, 0, &kind, names); }},
   };
   for (const auto &dialog : dialogs) {
-    DriveDialogs(dialog.control, [](HWND window) {
-      ClickNow(window, 40045);
-      PressButton(window, IDCANCEL);
-    });
-    dialog.open(GetProcAddress(fresh, dialog.name));
-    EXPECT_EQ(StopDrivingDialogs(), 1) << dialog.name;
+    SCOPED_TRACE(dialog.name);
+    DriveOne(dialog.control, [](HWND window) { ClickNow(window, 40045), PressButton(window, IDCANCEL); },
+             [&] { return dialog.open(GetProcAddress(fresh, dialog.name)), 0; });
   }
   // The completion popup's help button.
   ASSERT_EQ(((int(__stdcall *)(HWND, void *, void *))GetProcAddress(fresh, "CreatePutWordDialog"))(main, 0, 0), 1);

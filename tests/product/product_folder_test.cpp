@@ -4,12 +4,8 @@
 // and runs the copy, which runs the InProductFolder tests (skipped in any
 // other run). Folders too long for the product's paths use a small probe.
 #include <gtest/gtest.h>
-#include "host/box_watcher.h"
-#include "host/fresh_library.h"
-#include "host/host.h"
-#include "host/journal.h"
-#include "host/main_window.h"
-#include "host/product_copy.h"
+#include "host/dialog_driver.h"
+#include "host/files.h"
 #include <algorithm>
 
 typedef char *(__stdcall *TextFn)(void);

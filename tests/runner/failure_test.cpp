@@ -2,8 +2,6 @@
 // hostile vectors: each gives the documented notifications, starts nothing it
 // should not, and never crashes.
 #include <gtest/gtest.h>
-#include "host/host.h"
-#include "host/product_copy.h"
 #include "host/runner_calls.h"
 
 namespace {
@@ -13,8 +11,6 @@ typedef RunnerTest Failure;
 bool RecordIsZero(const RUNNERRESULT &r) {
   return !r.zero1 && !r.process && !r.thread && !r.processId && !r.threadId && !r.zero6 && !r.zero7;
 }
-
-std::string Repeat(char c, size_t count) { return std::string(count, c); }
 
 // Nothing is started in any of these: the record stays all zero.
 TEST_F(Failure, RefusedListsStartNothing) {
@@ -31,11 +27,11 @@ TEST_F(Failure, RefusedListsStartNothing) {
       {"results file in a missing folder", {"T", MainList("pipe", missingFolder, emit, {})}, {N(13), N(11), N(0)}},
       {"file mode sends no 11", {"T", MainList("*_*", missingFolder, emit, {})}, {N(13), N(0)}},
       // Bounds: refused whole, never cut into a different command.
-      {"title of 256 bytes", {Repeat('t', 256), Pipe({})}, {N(11), N(0)}},
-      {"results path of 256 bytes", {"T", MainList("pipe", "C:\\" + Repeat('r', 253), emit, {})}, {N(11), N(0)}},
-      {"command line of 256 bytes", {"T", Pipe({"o" + Repeat('x', 254 - emit.size())})}, {N(11), N(0)}},
+      {"title of 256 bytes", {std::string(256, 't'), Pipe({})}, {N(11), N(0)}},
+      {"results path of 256 bytes", {"T", MainList("pipe", "C:\\" + std::string(253, 'r'), emit, {})}, {N(11), N(0)}},
+      {"command line of 256 bytes", {"T", Pipe({"o" + std::string(254 - emit.size(), 'x')})}, {N(11), N(0)}},
       {"over 19 entries", {"T", Pipe(many)}, {N(11), N(0)}},
-      {"a repeated value too long", {"T", Pipe({}), StepList('1', emit, {"ox", "oa?o" + Repeat('b', 250)})},
+      {"a repeated value too long", {"T", Pipe({}), StepList('1', emit, {"ox", "oa?o" + std::string(250, 'b')})},
        {N(11), N(0)}},
   };
   ExpectRuns(rows);
@@ -44,11 +40,11 @@ TEST_F(Failure, RefusedListsStartNothing) {
 
 // The longest accepted inputs still run: 255 bytes and 18 arguments.
 TEST_F(Failure, InputsAtTheBoundsAreAccepted) {
-  std::string emit = EmitPath(), argument = "o" + Repeat('x', 253 - emit.size());
+  std::string emit = EmitPath(), argument = "o" + std::string(253 - emit.size(), 'x');
   std::vector<std::string> eighteen(18, "o.");
-  ExpectRuns({{"255 bytes", {Repeat('t', 255 - 11), Pipe({argument})},
+  ExpectRuns({{"255 bytes", {std::string(255 - 11, 't'), Pipe({argument})},
                Ran({argument}, {Text(argument.substr(1))})},
-              {"18 arguments", {"T", Pipe(eighteen)}, Ran(eighteen, {Text(Repeat('.', 18))})}});
+              {"18 arguments", {"T", Pipe(eighteen)}, Ran(eighteen, {Text(std::string(18, '.'))})}});
 }
 
 // A tool that cannot start ends the chain with the system's error; the
@@ -64,7 +60,7 @@ TEST_F(Failure, ToolThatCannotStartEndsTheChain) {
   HANDLE alone = CreateFileA(results.c_str(), GENERIC_READ, 0, 0, OPEN_EXISTING, 0, 0);
   EXPECT_NE(alone, INVALID_HANDLE_VALUE) << "results file still open";
   CloseHandle(alone);
-  EXPECT_EQ(FileBytes(results), "M");
+  EXPECT_EQ(ReadFileText(results), "M");
   DeleteFileA(results.c_str());
   RunOutcome next = CallRunner({"T", Pipe({"s100", "oN"})});
   EXPECT_TRUE(FollowsTable(next.notes, Ran({"s100", "oN"}, {Text("N")})));

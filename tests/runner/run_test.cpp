@@ -3,9 +3,7 @@
 // file, file mode, quoted paths, the wait loop and the record returned.
 #include <gtest/gtest.h>
 #include <algorithm>
-#include "host/host.h"
 #include "host/runner_calls.h"
-#include "host/scratch_folder.h"
 
 namespace {
 
@@ -46,15 +44,15 @@ TEST_F(Chain, ChainsRunInOrderWithTheirCodes) {
   RUNNERRESULT record = CallRunner(rows[0].entries).record;
   EXPECT_TRUE(record.process && !record.thread && record.processId && record.threadId);
   EXPECT_EQ(record.zero1 | record.zero6 | record.zero7, 0u);
+  // The capture pipe and the empty input are made inheritable with the
+  // default security: no access list that would let any local account open them.
+  EXPECT_EQ(KitProc<int(__stdcall *)(void)>("KitRedirectSecurity")(), 1 | 2) << "given and inheritable, nothing more";
 }
 
 // Each row: what the tool writes and what follows its echo. The echo itself
 // holds the keyword too but never passes the detector.
 TEST_F(Chain, KeywordDetector) {
-  struct Row {
-    std::string argument;
-    std::vector<Expected> output;
-  } rows[] = {
+  struct Row { std::string argument; std::vector<Expected> output; } rows[] = {
       {"oError\\smessages:\\s\\s\\s\\sNone\\n", {Text("Error messages:    None\n")}}, // the summary line
       {"oError\\sE2209", {Text("Error "), N(7, 100), Text("E2209")}},
       {"o[ERROR]", {Text("[ERRO"), N(7, 101), Text("R]")}},
@@ -66,6 +64,11 @@ TEST_F(Chain, KeywordDetector) {
       {"oEError:", {Text("EError:")}},
       {"oError", {Text("Error")}}, // output ending right after the keyword
       {"oErr\\0or", {Text(std::string("Err\0or", 6))}}, // a zero byte resets a keyword
+      // Leaving the summary's suffix starts it over for the next "Error";
+      // while a code is pending no keyword starts.
+      {"oError\\sx\\nError\\smessages:\\s\\s\\s\\sNone",
+       {Text("Error "), N(7, 100), Text("x\nError messages:    None")}},
+      {"oErrorFatal", {Text("Error"), N(7, 100), Text("Fatal")}},
   };
   for (const Row &row : rows) {
     RunOutcome run = CallRunner({"T", Pipe({row.argument})});
@@ -81,7 +84,7 @@ TEST_F(Chain, ResultsFileAndNotesKeepEveryByte) {
                                StepList('2', EmitPath(), {"eF\\0!"})});
   EXPECT_TRUE(FollowsTable(run.notes, Ran({main}, {Text(std::string("A\0B\0\0C\r\nD\n\r\0", 12))},
                                           {N(3), Text(Echo({"eF\\0!"})), Text(std::string("F\0!", 3)), N(4)})));
-  EXPECT_EQ(FileBytes(results), std::string("A\0B\0\0C\r\nD\n\r\0F\0!", 15));
+  EXPECT_EQ(ReadFileText(results), std::string("A\0B\0\0C\r\nD\n\r\0F\0!", 15));
   DeleteFileA(results.c_str());
 }
 
@@ -93,7 +96,7 @@ TEST_F(Chain, SixtyFourKilobytesByteForByte) {
   std::string pattern(65536, 0);
   for (size_t i = 0; i < pattern.size(); i++) pattern[i] = (char)(i & 0xFF);
   EXPECT_TRUE(FollowsTable(run.notes, Ran({"n65536"}, {Text(pattern)})));
-  EXPECT_TRUE(FileBytes(results) == pattern);
+  EXPECT_TRUE(ReadFileText(results) == pattern);
   DeleteFileA(results.c_str());
 }
 
@@ -133,8 +136,8 @@ TEST_F(Chain, FileModeRedirectsEachCommandToItsOwnFile) {
   EXPECT_TRUE(FollowsTable(run.notes, {N(30), N(1), Text(Echo({"ohello", ""})), N(2), N(15),
                                        Text(Echo({"oR", "oa", ""})), N(19), Text(Echo({"oR", "ob", ""})), N(29),
                                        N(0)}));
-  EXPECT_EQ(FileBytes(main), "hello");
-  EXPECT_EQ(FileBytes(step), "RaRb"); // each value of a repeated step adds to the step's file
+  EXPECT_EQ(ReadFileText(main), "hello");
+  EXPECT_EQ(ReadFileText(step), "RaRb"); // each value of a repeated step adds to the step's file
   DeleteFileA(main.c_str());
   DeleteFileA(step.c_str());
 }
@@ -200,23 +203,6 @@ TEST_F(Chain, RunnerCalledFromAnotherProcess) {
   EXPECT_TRUE(FollowsTable(RecorderNotes(), Ran({"ohi"}, {Text("hi")}, {N(3), Text(Echo({"oF"})), Text("F"), N(4)})));
 }
 
-// Two rules of the detector that only malformed runs of keywords show:
-// leaving the summary's suffix starts it over for the next "Error", and while
-// a code is pending no keyword starts.
-TEST_F(Chain, KeywordDetectorStartsOver) {
-  struct Row {
-    std::string argument;
-    std::vector<Expected> output;
-  } rows[] = {
-      {"oError\\sx\\nError\\smessages:\\s\\s\\s\\sNone", {Text("Error "), N(7, 100), Text("x\nError messages:    None")}},
-      {"oErrorFatal", {Text("Error"), N(7, 100), Text("Fatal")}},
-  };
-  for (const Row &row : rows) {
-    RunOutcome run = CallRunner({"T", Pipe({row.argument})});
-    EXPECT_TRUE(FollowsTable(run.notes, Ran({row.argument}, row.output))) << row.argument;
-  }
-}
-
 // A host may start its next command from its handler of the closing 0 (run
 // after build): that call runs whole, then the first returns.
 TEST_F(Chain, NextCallFromTheHandlerOfTheClosingNotification) {
@@ -234,13 +220,6 @@ TEST_F(Chain, NextCallFromTheHandlerOfTheClosingNotification) {
   both.insert(both.end(), second.begin(), second.end());
   EXPECT_TRUE(FollowsTable(run.notes, both));
   EXPECT_NE(next.processId, 0u);
-}
-
-// The capture pipe and the empty input are made inheritable with the default
-// security: no access list that would let any local account open them.
-TEST_F(Chain, CaptureHandlesKeepTheDefaultSecurity) {
-  CallRunner({"T", Pipe({"ox"})});
-  EXPECT_EQ(KitProc<int(__stdcall *)(void)>("KitRedirectSecurity")(), 1 | 2) << "given and inheritable, nothing more";
 }
 
 } // namespace

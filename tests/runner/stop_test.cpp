@@ -2,7 +2,6 @@
 // keep-going check answering no, and what a stop ends: the runner's tool and
 // what it started, nothing else.
 #include <gtest/gtest.h>
-#include "host/host.h"
 #include "host/runner_calls.h"
 
 namespace {
@@ -148,7 +147,7 @@ TEST_F(Stop, KillKeyStopsAToolInFileMode) {
   static std::string output;
   output = TempFile("hung.txt");
   HANDLE presser = CreateThread(0, 0, [](void *) -> DWORD {
-    for (int i = 0; i < 2000 && FileBytes(output) != "R"; i++) Sleep(10);
+    for (int i = 0; i < 2000 && ReadFileText(output) != "R"; i++) Sleep(10);
     PressKitKey();
     return 0;
   }, 0, 0, 0);

@@ -2,7 +2,7 @@
 // console cells and their text, the six output and tree-view records with
 // the brushes of the background records, and the common colours.
 #include <gtest/gtest.h>
-#include "host/fresh_library.h"
+#include "host/files.h"
 #include "host/host.h"
 
 typedef int(__stdcall *IntOfFn)(int);

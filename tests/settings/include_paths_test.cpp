@@ -2,7 +2,7 @@
 // adding and reading items per slot, emptying, releasing, the handles handed
 // to the host, a long item cut to its buffer, and slots outside 0 and 1.
 #include <gtest/gtest.h>
-#include "host/fresh_library.h"
+#include "host/files.h"
 #include "host/host.h"
 
 class IncludePaths : public ::testing::Test {

@@ -2,9 +2,7 @@
 // and build modes with nothing reached from outside them, and the cells with
 // behaviour of their own.
 #include <gtest/gtest.h>
-#include "host/export_lists.h"
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -38,14 +36,14 @@ TEST(SettingsStore, OptionsBySlotAndModeAndNothingOutside) {
     if (entry.first.rfind("Is", 0) != 0 || (entry.second != 2 && listed["Set" + entry.first.substr(2)] != 2)) continue;
     std::string name = entry.first.substr(2), setter = "Set" + name;
     if (entry.second == 1) { // slot only
-      auto is = NeedHostProc<IntOfInt>(entry.first.c_str());
-      auto set = NeedHostProc<void(__stdcall *)(int slot, int value)>(setter.c_str());
+      auto is = HostProc<IntOfInt>(entry.first.c_str());
+      auto set = HostProc<void(__stdcall *)(int slot, int value)>(setter.c_str());
       set(0, 5), set(1, 6), set(2, -7), set(-1, -7), set(INT_MIN, -7);
       EXPECT_TRUE(is(0) == 5 && is(1) == 6 && is(2) == 0 && is(-1) == 0) << name;
       continue;
     }
-    auto is = NeedHostProc<int(__stdcall *)(int slot, int mode)>(entry.first.c_str());
-    auto set = NeedHostProc<void(__stdcall *)(int value, int slot, int mode)>(setter.c_str());
+    auto is = HostProc<int(__stdcall *)(int slot, int mode)>(entry.first.c_str());
+    auto set = HostProc<void(__stdcall *)(int value, int slot, int mode)>(setter.c_str());
     bool two = std::count(std::begin(kTwoColumn), std::end(kTwoColumn), name) > 0;
     for (int slot : {0, 1})
       for (int mode : {0, 1}) set(10 * slot + mode + 1, slot, mode);
@@ -63,9 +61,9 @@ TEST(SettingsStore, OptionsBySlotAndModeAndNothingOutside) {
 // one for the bits it selects; bit 0 forces the library (-1), otherwise the
 // host's choice stands.
 TEST(SettingsStore, CreateLibMask) {
-  auto set = NeedHostProc<VoidOfInt>("SetCreateLibEnabled");
-  auto is = NeedHostProc<IntOfInt>("IsCreateLibEnabled");
-  auto forced = NeedHostProc<IntOfInt>("IsForcedToCreateLibEnabledByProjectSetting");
+  auto set = HostProc<VoidOfInt>("SetCreateLibEnabled");
+  auto is = HostProc<IntOfInt>("IsCreateLibEnabled");
+  auto forced = HostProc<IntOfInt>("IsForcedToCreateLibEnabledByProjectSetting");
   static const struct { int cell, query, result, choice, forced; } kRows[] = {
       {0, 0, 1, 5, 5},   {0, -1, 0, 0, 0},  {6, 0, 0, 3, 3},   {6, 2, 2, 3, 3},
       {6, 1, 0, 3, 3},   {1, 1, 1, 0, -1},  {-2, -5, -2, 9, 9}, {INT_MIN, INT_MAX, 0, 9, 9},
@@ -99,7 +97,7 @@ TEST(SettingsStore, CellSteps) {
   };
   for (const auto &step : kSteps) {
     std::string operation = std::string(step.operation) + step.cell;
-    NeedHostProc<VoidOfInt>(operation.c_str())(step.argument);
+    HostProc<VoidOfInt>(operation.c_str())(step.argument);
     EXPECT_EQ(ReadNamed(step.cell), step.after) << operation << "(" << step.argument << ")";
   }
 }
@@ -128,7 +126,7 @@ static DWORD WINAPI RunBitsWorker(void *bitParam) {
 }
 
 TEST(SettingsStore, TwoThreadsAddingAndRemovingKeepEachOthersBits) {
-  auto set = NeedHostProc<VoidOfInt>("SetRegistryItemAltered");
+  auto set = HostProc<VoidOfInt>("SetRegistryItemAltered");
   set(0x100);
   HANDLE threads[2];
   for (int i = 0; i < 2; ++i) threads[i] = CreateThread(0, 0, RunBitsWorker, reinterpret_cast<void *>(INT_PTR(i + 1)), 0, 0);
@@ -143,8 +141,8 @@ TEST(SettingsStore, TwoThreadsAddingAndRemovingKeepEachOthersBits) {
 // right before unreadable memory), returned by value, untouched by an index
 // outside 0 to 2 or a null record.
 TEST(SettingsStore, SavedDialogRecords) {
-  auto get = NeedHostProc<SavedRecord(__stdcall *)(int index)>("GetDlgSavedFileInfo");
-  auto set = NeedHostProc<void(__stdcall *)(int index, const SavedRecord *record)>("SetDlgSavedFileInfo");
+  auto get = HostProc<SavedRecord(__stdcall *)(int index)>("GetDlgSavedFileInfo");
+  auto set = HostProc<void(__stdcall *)(int index, const SavedRecord *record)>("SetDlgSavedFileInfo");
   static const SavedRecord kRecords[3] = {
       {{1, 2, 3, 4}}, {{-1, INT_MIN, INT_MAX, 0}}, {{0x11111111, 0x22222222, 0x33333333, 0x44444444}}};
   for (int index = 2; index >= 0; --index) {

@@ -6,27 +6,19 @@
 // which call did it. Texts, buffers, records and words are made fresh for
 // every call and end right before a PAGE_NOACCESS page: one byte read or
 // written past what was given crashes at once. The box watcher answers
-// message boxes, the closer closes dialogs, popups and menus, and what a call
-// changes for every later call is put back after it.
-#include "host/box_watcher.h"
+// message boxes, the closer below closes dialogs, popups and menus, and what
+// a call changes for every later call is put back after it.
 #include "host/dialog_driver.h"
-#include "host/export_lists.h"
-#include "host/host.h"
-#include "host/main_window.h"
-#include "host/sjis_fit.h"
-#include "host/text_checks.h"
 #include <algorithm>
 #include <climits>
+#include <set>
 #include <stdio.h>
 #include <string.h>
 
 enum KindClass { K_INT, K_TEXT, K_POS, K_POSPTR, K_EDIT, K_BUFFER, K_SIZE, K_OUT, K_WINDOW, K_CALLBACK, K_RECORD,
                  K_ARGV, K_HANDLE };
 // Each kind's word in the lists and the names of its hostile values.
-static const struct {
-  const char *word;
-  std::vector<const char *> hostile;
-} kKinds[] = {
+static const struct { const char *word; std::vector<const char *> hostile; } kKinds[] = {
     {"int", {"0", "-1", "7", "1000", "INT_MAX", "INT_MIN"}},
     {"text", {"null", "empty", "600 bytes", "ending in a lone lead byte", "600 bytes, read-only"}},
     {"pos", {"null", "at the text's start", "at the text's end"}},
@@ -277,10 +269,7 @@ static void ForgetUserLists() {
   HostProc<int(__stdcall *)()>("TerminateThreadReadUserDatabaseOnClose")();
   HostProc<void *(__stdcall *)(void *, void *)>("SetPointerOfFunctionListHandleForPutWordDialog")(0, 0);
 }
-static const struct {
-  const char *name;
-  void (*restore)();
-} kRestores[] = {
+static const struct { const char *name; void (*restore)(); } kRestores[] = {
     {"SethInstOrvexdll", RestoreInstance},
     {"SetVkeyForKillBccProccess", RestoreKillKey},
     {"SetChangeFocusDisabled", RestoreFocusFlag},
@@ -313,6 +302,53 @@ static void Call(const Export &swept, const Targets &targets, int varied, int va
   }
 }
 
+// The closer: a thread timer, which runs inside the modal loop of a dialog, a
+// box or a menu, closes for good every window that the process opens once
+// the sweep began: a new dialog is sent IDCANCEL and WM_CLOSE, any other new
+// window WM_CLOSE, and an open menu ends. Only visible windows and dialogs
+// count; message boxes are left to WatchBoxes. After each call the new
+// windows of this thread still there are destroyed (a modeless window may
+// ignore both messages) and those of other threads are asked to close.
+static std::set<HWND> g_known; // the windows before the sweep: written once, then read by the timer
+
+static bool IsDialog(HWND window) {
+  char name[16];
+  return GetClassNameA(window, name, sizeof name) && strcmp(name, "#32770") == 0;
+}
+
+// Top-level windows of this process; with `fresh`, only the new ones the
+// user would see and new dialogs, message boxes excluded.
+static std::vector<HWND> ProcessWindows(bool fresh) {
+  std::pair<std::vector<HWND>, bool> found = {{}, fresh};
+  EnumWindows([](HWND window, LPARAM found) {
+    auto &list = *(std::pair<std::vector<HWND>, bool> *)found;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    bool dialog = IsDialog(window);
+    if (process == GetCurrentProcessId() &&
+        (!list.second || (!g_known.count(window) && (IsWindowVisible(window) || dialog) &&
+                          !(dialog && GetDlgItem(window, 0xFFFF)))))
+      list.first.push_back(window);
+    return TRUE;
+  }, (LPARAM)&found);
+  return found.first;
+}
+
+static void CALLBACK CloseNewWindows(HWND, UINT, UINT_PTR, DWORD) {
+  EndMenu();
+  for (HWND window : ProcessWindows(true)) {
+    if (IsDialog(window)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+}
+
+static void CloseLeftoverWindows() {
+  for (HWND window : ProcessWindows(true)) {
+    if (GetWindowThreadProcessId(window, 0) == GetCurrentThreadId()) DestroyWindow(window);
+    else PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+}
+
 int RunSweepChild(size_t from, const char *logPath) {
   g_log = CreateFileA(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, 0, OPEN_ALWAYS, 0, 0);
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
@@ -325,7 +361,8 @@ int RunSweepChild(size_t from, const char *logPath) {
   g_libraryInstance = HostProc<HINSTANCE(__stdcall *)()>("GethInstOrvexdll")();
   Targets targets = MakeTargets();
   WatchBoxes({IDCANCEL});
-  StartClosingNewWindows();
+  for (HWND window : ProcessWindows(false)) g_known.insert(window);
+  SetTimer(0, 0, 100, CloseNewWindows);
   size_t number = 0;
   for (const Export &swept : exports)
     for (int language = 0; language < 2; language++)

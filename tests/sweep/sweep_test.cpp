@@ -7,7 +7,7 @@
 // what it was given.
 #include <gtest/gtest.h>
 #include "host/host.h"
-#include "host/product_copy.h"
+#include "host/files.h"
 #include <stdlib.h>
 
 static const char kFromVariable[] = "ORVEX_SWEEP_FROM", kLogVariable[] = "ORVEX_SWEEP_LOG";

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <stdio.h>
 
-
 int main() {
   HMODULE library = LoadLibraryA("orvexlib.dll");
   if (!library) return 2;

@@ -2,16 +2,14 @@
 // blanks belong to a name), the translated multibyte names, letter case and
 // blanks, and opening the help file (journalled by the Kitlib stand-in).
 #include "host/host.h"
-#include "host/journal.h"
-#include "host/text_checks.h"
+#include "host/main_window.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-
 static int Lookup(const char *name) {
   char *guarded = GuardedReadOnlyText(name);
-  int topic = NeedHostProc<int(__stdcall *)(const char *name)>("GetHelpIdForFunctions")(guarded);
+  int topic = HostProc<int(__stdcall *)(const char *name)>("GetHelpIdForFunctions")(guarded);
   FreeGuarded(guarded);
   return topic;
 }
@@ -34,10 +32,10 @@ TEST(HelpTopics, LookupCases) {
 // The help file of the product folder is asked for at the topic (command 1);
 // the call answers 1 though the file is missing.
 TEST(HelpTopics, OpensTheRuntimeHelpFileAtATopic) {
-  NeedHostProc<void(__stdcall *)(void)>("SetOrvexDirectory")();
-  std::string path = std::string(NeedHostProc<const char *(__stdcall *)(void)>("GetOrvexDirectory")()) + "\\ORVEXC.HLP";
+  HostProc<void(__stdcall *)(void)>("SetOrvexDirectory")();
+  std::string path = std::string(HostProc<const char *(__stdcall *)(void)>("GetOrvexDirectory")()) + "\\ORVEXC.HLP";
   ASSERT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
-  auto open = NeedHostProc<int(__stdcall *)(HWND, int)>("CallCHelpAtFunction");
+  auto open = HostProc<int(__stdcall *)(HWND, int)>("CallCHelpAtFunction");
   JournalClear();
   EXPECT_EQ(open(0, 49103), 1);
   EXPECT_EQ(open(reinterpret_cast<HWND>(0x1234), -1), 1);

@@ -1,11 +1,9 @@
 // The compiler message keywords: the two keyword lists in both languages
 // (the five getters read the same table).
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
 
 #define JA_ERROR "\x83\x47\x83\x89\x81\x5b"   // エラー
 #define JA_ERROR_HALF "\xb4\xd7\xb0"          // ｴﾗｰ
@@ -28,7 +26,7 @@ TEST(MessageKeywords, ListsInBothLanguages) {
   };
   const char *unreadable = reinterpret_cast<const char *>(16);
   for (const auto &c : cases) {
-    auto get = NeedHostProc<const char *(__stdcall *)(const char *text, int index, int language)>(c.list);
+    auto get = HostProc<const char *(__stdcall *)(const char *text, int index, int language)>(c.list);
     std::vector<std::string> entries;
     for (int index = 0; index < (int)c.entries.size(); index++) {
       const char *entry = get(unreadable, index, c.language);

@@ -1,9 +1,8 @@
 // The warning table on a fresh copy of the library per test, in English: the
 // rows walked by index, warning lines tested and switched, and the states the
 // host keeps between runs (by name, from switches, the snapshot).
-#include "host/fresh_library.h"
+#include "host/files.h"
 #include "host/host.h"
-#include "host/text_checks.h"
 #include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
@@ -28,7 +27,7 @@ static const int OFF_BY_DEFAULT[] = {8000, 8001, 8003, 8005, 8009, 8013, 8036, 8
 // The fresh copy the running test works on (test thread only).
 static HMODULE g_library = 0;
 
-template <class F> F Proc(const char *name) { return NeedProcOf<F>(g_library, name); }
+template <class F> F Proc(const char *name) { return ProcOf<F>(g_library, name); }
 
 // Row index of a warning code: ascending from W8000, W8088 missing.
 static int RowOf(int code) { return code - 8000 - (code > 8088 ? 1 : 0); }
@@ -155,18 +154,24 @@ TEST_F(WarningTable, KeywordTest) {
   EXPECT_EQ(std::string(buffer), text.substr(7, 518));
 }
 
+// A line switches the warning its key names. The key that opens a warning
+// line names its warning, not a key quoted in the message text; a key that
+// runs on into other text opens nothing.
 TEST_F(WarningTable, SwitchFromALine) {
   static const struct {
     int language;
     const char *line;
     int state, selector;
-    const char *result; // null: refused
-    int stateAfter;     // W8057's, from 1
+    const char *result;   // null: refused
+    int code, stateAfter; // the state of W<code> after the call; W8057 is 1 before it
   } cases[] = {
-      {0, ENGLISH_LINE, 0, 0, "-w-8057", 0},     {0, ENGLISH_LINE, 5, 0, "-w8057", 1},
-      {0, ENGLISH_LINE, -1, 0, 0, 1},            {0, "Error E2209 a.c 1: W8057", 0, 0, 0, 1},
-      {0, "Warning W9999 a.c 1: x", 0, 0, 0, 1}, {0, ENGLISH_LINE, 0, 1, 0, 1},
-      {1, JAPANESE_LINE, 0, 0, 0, 1},            {1, JAPANESE_LINE, 0, 1, "-w-8057", 0},
+      {0, ENGLISH_LINE, 0, 0, "-w-8057", 8057, 0}, {0, ENGLISH_LINE, 5, 0, "-w8057", 8057, 1},
+      {0, ENGLISH_LINE, -1, 0, 0, 8057, 1},        {0, "Error E2209 a.c 1: W8057", 0, 0, 0, 8057, 1},
+      {0, "Warning W9999 a.c 1: x", 0, 0, 0, 8057, 1}, {0, ENGLISH_LINE, 0, 1, 0, 8057, 1},
+      {1, JAPANESE_LINE, 0, 0, 0, 8057, 1},        {1, JAPANESE_LINE, 0, 1, "-w-8057", 8057, 0},
+      {0, "Warning W8080 x.c 1: 'Warning W8000' declared but never used", 0, 0, "-w-8080", 8080, 0},
+      {1, JAPANESE_WARNING " W8080\tx.c 1: '" JAPANESE_WARNING " W8000'", 0, 1, "-w-8080", 8080, 0},
+      {0, "Warning W80801 'Warning W8000'", 0, 0, "-w-8000", 8000, 0},
   };
   auto doSwitch = Proc<LineSwitcher>("DoWarningSwitch");
   auto disabled = Proc<LineTest>("IsWarningSwitchDisabled");
@@ -177,7 +182,7 @@ TEST_F(WarningTable, SwitchFromALine) {
     char *line = GuardedReadOnlyText(c.line);
     const char *result = doSwitch(line, c.state, c.selector);
     EXPECT_STREQ(result ? result : "(null)", c.result ? c.result : "(null)");
-    EXPECT_EQ(StateOf(8057), c.stateAfter);
+    EXPECT_EQ(StateOf(c.code), c.stateAfter);
     EXPECT_EQ(disabled(line, c.selector), c.result && c.stateAfter == 0);
     FreeGuarded(line);
   }
@@ -234,27 +239,6 @@ TEST_F(WarningTable, Snapshot) {
   Proc<Snapshot>("GetWarningSwitchSaved")();
   EXPECT_EQ(ChangedSwitches(), "-w-8057 ");
   EXPECT_EQ(StateOf(8097), 1);
-}
-
-// The key that opens a warning line names its warning, not a key quoted in
-// the message text; a key that runs on into other text opens nothing.
-TEST_F(WarningTable, TheKeyOpeningTheLineNamesTheWarning) {
-  static const struct {
-    int language;
-    const char *line, *result;
-  } rows[] = {
-      {0, "Warning W8080 x.c 1: 'Warning W8000' declared but never used", "-w-8080"},
-      {1, JAPANESE_WARNING " W8080\tx.c 1: '" JAPANESE_WARNING " W8000'", "-w-8080"},
-      {0, "Warning W80801 'Warning W8000'", "-w-8000"},
-  };
-  for (const auto &row : rows) {
-    HostSetLanguage(row.language);
-    char *line = GuardedReadOnlyText(row.line);
-    const char *result = Proc<LineSwitcher>("DoWarningSwitch")(line, 0, row.language);
-    EXPECT_STREQ(result ? result : "(null)", row.result) << row.line;
-    EXPECT_EQ(Proc<LineTest>("IsWarningSwitchDisabled")(line, row.language), 1) << row.line;
-    FreeGuarded(line);
-  }
 }
 
 // States saved under an earlier table's language-1 names ("ng W8057") are

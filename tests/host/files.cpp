@@ -1,7 +1,7 @@
-// Making, filling, running from and removing the product-folder copies. The
-// wide file functions take paths longer than MAX_PATH as they are under
-// Wine, where the suite runs (real Windows would want the "\\?\" form).
-#include "host/product_copy.h"
+// The tests' files and folders; see files.h. The wide file functions take
+// paths longer than MAX_PATH as they are under Wine, where the suite runs
+// (real Windows would want the "\\?\" form).
+#include "host/files.h"
 #include "host/host.h"
 
 static std::wstring Wide(const std::string &text) { return std::wstring(text.begin(), text.end()); }
@@ -17,6 +17,17 @@ static bool MakeFolders(const std::string &folder) {
   for (size_t at = folder.find('\\', 3); at != std::string::npos; at = folder.find('\\', at + 1))
     CreateDirectoryW(Wide(folder.substr(0, at)).c_str(), 0);
   return CreateDirectoryW(Wide(folder).c_str(), 0) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::string ScratchFolder(const std::string &name) {
+  std::string folder = TempFolder() + "\\orvex " + name + " " + std::to_string(GetCurrentProcessId());
+  RemoveFolderTree(folder);
+  return MakeFolder(folder);
+}
+
+std::string MakeFolder(const std::string &folder) {
+  CreateDirectoryA(folder.c_str(), 0);
+  return folder;
 }
 
 bool CopyInto(const std::string &from, const std::string &to) {
@@ -40,7 +51,8 @@ bool WriteFileText(const std::string &path, const std::string &text) {
 }
 
 std::string ReadFileText(const std::string &path) {
-  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING, 0, 0);
+  DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE; // also while a tool writes it
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, share, 0, OPEN_EXISTING, 0, 0);
   if (file == INVALID_HANDLE_VALUE) return "";
   std::string text;
   char chunk[4096];
@@ -101,4 +113,23 @@ int RunAndCollect(const std::string &commandLine, const char *variable, std::str
   if (output) *output = ReadFileText(outputPath);
   DeleteFileW(Wide(outputPath).c_str());
   return code;
+}
+
+HMODULE LoadFreshLibrary() {
+  static int copies = 0;
+  std::string path = HostFolder() + "orvexlib-fresh-" + std::to_string(GetCurrentProcessId()) + "-" +
+                     std::to_string(++copies) + ".dll";
+  HostLibrary(); // the companions stay loaded from the host folder
+  if (!CopyInto(HostFolder() + "orvexlib.dll", path)) return 0;
+  HMODULE copy = LoadLibraryA(path.c_str());
+  if (!copy) DeleteFileA(path.c_str());
+  return copy;
+}
+
+void FreeFreshLibrary(HMODULE copy) {
+  if (!copy) return;
+  char path[MAX_PATH];
+  DWORD length = GetModuleFileNameA(copy, path, MAX_PATH);
+  FreeLibrary(copy);
+  DeleteFileA(std::string(path, length).c_str());
 }
